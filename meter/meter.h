@@ -66,7 +66,7 @@ private:
     float ReadValue(const QString& command, uint16_t wait, int wordPos, uint8_t& unitCode);
     void VersionText(QString& text);
     bool Nested() const { return FEventDepth > 0; }
-    void ConfigureLine();
+    FT_STATUS ConfigureLine();
 
     tFtdi& FFtdi;
     tClock& FClock;
