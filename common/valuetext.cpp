@@ -1,7 +1,9 @@
 #include "common/valuetext.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,23 +11,47 @@ namespace {
 
 constexpr int kPrecision = 7;
 
-// Digits and decimal exponent of |value| rounded to `digits` significant digits.
-void RoundSignificant(double value, int digits, QByteArray& mantissa, int& exp10)
+// |value| as decimal digits "d1d2d3..." with d1 != 0 and the decimal exponent of d1.
+// 40 significant digits are exact enough to tell a true tie from its neighbours.
+void DecimalDigits(double value, QByteArray& digits, int& exp10)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, std::fabs(value));
+    char buf[80];
+    std::snprintf(buf, sizeof buf, "%.39e", std::fabs(value));
     const char* e = std::strchr(buf, 'e');
     exp10 = std::atoi(e + 1);
-    mantissa.clear();
+    digits.clear();
     for (const char* p = buf; p < e; ++p)
-        if (*p >= '0' && *p <= '9') mantissa.append(*p);
+        if (*p >= '0' && *p <= '9') digits.append(*p);
 }
 
-QString Scientific(double value, QChar point)
+// Keeps `keep` leading digits, rounding halves away from zero; a carry adds a digit in front
+// and raises exp10. keep <= 0 rounds to nothing or to one unit at that place.
+void RoundDigits(QByteArray& digits, int& exp10, int keep)
 {
-    QByteArray digits;
-    int exp10 = 0;
-    RoundSignificant(value, kPrecision, digits, exp10);
+    const bool up = keep < digits.size() && keep >= 0 && digits[keep] >= '5';
+    if (keep <= 0) {
+        // Everything is cut; only a first digit of 5 or more at position 0 rounds up.
+        const bool unit = keep == 0 && up;
+        digits = unit ? QByteArray("1") : QByteArray();
+        if (unit) exp10 += 1;
+        return;
+    }
+    digits.truncate(keep);
+    if (!up) return;
+    int i = digits.size() - 1;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+        digits[i] = char(digits[i] + 1);
+    } else {
+        digits.prepend('1');
+        digits.chop(1);
+        exp10 += 1;
+    }
+}
+
+QString Scientific(double value, QByteArray digits, int exp10, QChar point)
+{
+    RoundDigits(digits, exp10, kPrecision);
     while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
     QString s = value < 0 ? QStringLiteral("-") : QString();
     s += QChar(digits[0]);
@@ -50,38 +76,35 @@ QString ValueNumber(double value, int decimals, QChar point)
 {
     if (std::isnan(value)) return QStringLiteral("NAN");
     if (std::isinf(value)) return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-    if (decimals < 0) decimals = 0;
-    if (decimals > 18) decimals = 18;
+    decimals = std::clamp(decimals, 0, 18);
 
     QByteArray digits;
     int exp10 = 0;
     if (value != 0) {
-        RoundSignificant(value, 17, digits, exp10); // the true decimal exponent
-        if (exp10 + 1 > kPrecision) return Scientific(value, point);
+        DecimalDigits(value, digits, exp10);
+        if (exp10 + 1 > kPrecision) return Scientific(value, digits, exp10, point);
+        // One rounding, at the 7th significant digit or at the last decimal, whichever first.
+        RoundDigits(digits, exp10, std::min(kPrecision, exp10 + 1 + decimals));
+        if (exp10 + 1 > kPrecision) return Scientific(value, digits, exp10, point);
     }
 
-    QByteArray fixed; // digits with no point, `decimals` of them after the point
-    if (value == 0 || exp10 + 1 + decimals <= kPrecision) {
-        char buf[400];
-        std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(value));
-        fixed = QByteArray(buf).replace('.', "");
-    } else {
-        // Round once, to 7 significant digits; the places after them print as 0.
-        RoundSignificant(value, kPrecision, digits, exp10);
-        if (exp10 + 1 > kPrecision) return Scientific(value, point);
-        const int intDigits = exp10 + 1; // may be <= 0 for small values
-        if (intDigits <= 0) fixed = QByteArray(1 - intDigits, '0') + digits;
-        else fixed = digits;
-        const int haveDecimals = fixed.size() - std::max(intDigits, 1);
-        if (haveDecimals < decimals) fixed.append(QByteArray(decimals - haveDecimals, '0'));
-        else fixed.chop(haveDecimals - decimals);
+    // Place the digits: integer part, then exactly `decimals` decimals, zeros elsewhere.
+    QByteArray intPart = "0", fracPart(decimals, '0');
+    if (!digits.isEmpty()) {
+        const int intDigits = exp10 + 1;
+        if (intDigits > 0) {
+            intPart = digits.left(intDigits);
+            intPart.append(QByteArray(intDigits - intPart.size(), '0'));
+        }
+        for (int i = std::max(intDigits, 0); i < digits.size(); ++i) {
+            const int pos = i - intDigits; // decimal place, from 0
+            if (pos < decimals) fracPart[pos] = digits[i];
+        }
     }
-    while (fixed.size() <= decimals) fixed.prepend('0');
-
-    QString s = QString::fromLatin1(fixed.left(fixed.size() - decimals));
-    if (decimals > 0) s += point + QString::fromLatin1(fixed.right(decimals));
-    const bool allZero = fixed.count('0') == fixed.size();
-    if (value < 0 && !allZero) s.prepend(u'-');
+    QString s = QString::fromLatin1(intPart);
+    if (decimals > 0) s += point + QString::fromLatin1(fracPart);
+    const bool zero = digits.count('0') == digits.size();
+    if (value < 0 && !zero) s.prepend(u'-');
     return s;
 }
 
