@@ -16,6 +16,7 @@ FT_STATUS tSimFtdi::FT_Open(int deviceIndex, FT_HANDLE* handle)
     // Like a freshly opened port: nothing left over from an earlier session.
     FLine.clear();
     FPending.clear();
+    FRead = 0;
     FReadTimeoutMs = 0;
     return FT_OK;
 }
@@ -26,6 +27,7 @@ FT_STATUS tSimFtdi::FT_Close(FT_HANDLE handle)
     FOpen = -1;
     FLine.clear();
     FPending.clear();
+    FRead = 0;
     return FT_OK;
 }
 
@@ -35,12 +37,11 @@ FT_STATUS tSimFtdi::FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead,
     *received = 0;
     if (!IsOpen(handle)) return FT_INVALID_HANDLE;
     if (toRead == 0) return FT_OK;
-    if (FPending.isEmpty()) {
+    if (FRead >= FPending.size()) {
         FClock.Sleep(FReadTimeoutMs); // silence: the read waits out its time-out
         return FT_OK;
     }
-    *static_cast<char*>(buffer) = FPending.at(0);
-    FPending.remove(0, 1);
+    *static_cast<char*>(buffer) = FPending.at(FRead++);
     *received = 1;
     return FT_OK;
 }
@@ -55,6 +56,10 @@ FT_STATUS tSimFtdi::FT_Write(FT_HANDLE handle, const void* buffer, uint32_t toWr
         if (bytes[i] != '\n') {
             FLine.append(bytes[i]);
             continue;
+        }
+        if (FRead >= FPending.size()) {
+            FPending.clear();
+            FRead = 0;
         }
         FPending += FMeter.Answer(FLine);
         FLine.clear();

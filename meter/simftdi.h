@@ -36,5 +36,6 @@ private:
     FT_HANDLE FNextHandle = 1;
     uint32_t FReadTimeoutMs = 0;
     QByteArray FLine;        // the command line being written
-    QByteArray FPending;     // reply bytes waiting in the converter
+    QByteArray FPending;     // reply bytes, handed out from FRead on
+    qsizetype FRead = 0;
 };
