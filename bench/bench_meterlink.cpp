@@ -54,7 +54,8 @@ struct tRecorder {
     {
         double ms = 0;
         for (uint32_t s : Sleeps) ms += s;
-        for (const tExchange& e : Exchanges) ms += std::max(0.0, e.ReplyBytes * MsPerChar - e.PauseMs);
+        for (const tExchange& e : Exchanges)
+            ms += std::max(0.0, e.ReplyBytes * MsPerChar - e.PauseMs);
         return ms;
     }
 };
@@ -80,7 +81,7 @@ class tRecordingFtdi : public tFtdi {
 public:
     tRecordingFtdi(tFtdi& inner, tRecorder& rec) : FInner(inner), FRec(rec) {}
 
-    FT_STATUS FT_Open(int index, FT_HANDLE* handle) override { return FInner.FT_Open(index, handle); }
+    FT_STATUS FT_Open(int index, FT_HANDLE* h) override { return FInner.FT_Open(index, h); }
     FT_STATUS FT_Close(FT_HANDLE handle) override { return FInner.FT_Close(handle); }
     FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead, uint32_t* received) override
     {
@@ -192,8 +193,10 @@ bool RunLine()
     }
     bool ok = true;
     uint8_t unit = 0;
-    rows.push_back(Time("Measure (ModelCode 1)", c, 10, [&] { ok = meterC.Measure(unit) > 0 && ok; }));
-    rows.push_back(Time("Measure (ModelCode 4)", spot, 3, [&] { ok = meterSpot.Measure(unit) > 0 && ok; }));
+    rows.push_back(
+        Time("Measure (ModelCode 1)", c, 10, [&] { ok = meterC.Measure(unit) > 0 && ok; }));
+    rows.push_back(
+        Time("Measure (ModelCode 4)", spot, 3, [&] { ok = meterSpot.Measure(unit) > 0 && ok; }));
     int32_t count = 0;
     tStoredReadings readings;
     rows.push_back(Time("ReadMemory, 101 records", full, 3, [&] {
@@ -214,7 +217,8 @@ bool RunLine()
         std::printf("%-26s %5d %11.1f %11.1f %7.4f\n", r.Name, r.Runs, r.WallMs / r.Runs,
                     r.FloorMs / r.Runs, ratio);
     }
-    std::printf("(wall and floor per run; target ratio at most 1.05: %s)\n", met ? "met" : "MISSED");
+    std::printf("(wall and floor per run; target ratio at most 1.05: %s)\n",
+                met ? "met" : "MISSED");
     std::printf("line setup statuses on the pseudo-terminal (baud, frame, flow, time-outs):");
     for (FT_STATUS s : c.Rec.SetupStatuses) std::printf(" %u", s);
     std::printf("\n\n");

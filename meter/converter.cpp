@@ -11,7 +11,8 @@ std::unique_ptr<tFtdi> CreateConverter(const QString& selection, tClock& clock)
     if (selection.startsWith(sim + u':')) {
         const QString model = selection.mid(sim.size() + 1);
         for (const char* known : {"502", "503", "504", "508"})
-            if (model == QLatin1String(known)) return std::make_unique<tSimFtdi>(model.toInt(), clock);
+            if (model == QLatin1String(known))
+                return std::make_unique<tSimFtdi>(model.toInt(), clock);
         return nullptr;
     }
     if (selection.isEmpty() || selection == QLatin1String("auto"))

@@ -282,7 +282,8 @@ QByteArray tSimMeter::Answer(const QByteArray& line)
         FPolls = 0;
         return Ack();
     }
-    if (head == "MEASURE:PHOT?" && arg.isEmpty()) return "PHOT " + ReadingText(NextReading()) + "\r\n";
+    if (head == "MEASURE:PHOT?" && arg.isEmpty())
+        return "PHOT " + ReadingText(NextReading()) + "\r\n";
     if (head == "?" && arg.isEmpty()) {
         FNewReading = false;
         FPolls = 0;

@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(sim.FT_Open(0, &h), FT_STATUS(FT_OK));
         QCOMPARE(h, 2);
         QCOMPARE(sim.FT_SetBaudRate(h, 9600), FT_STATUS(FT_OK));
-        QCOMPARE(sim.FT_SetDataCharacteristics(h, FtBits7, FtStopBits2, FtParityEven), FT_STATUS(FT_OK));
+        QCOMPARE(sim.FT_SetDataCharacteristics(h, FtBits7, FtStopBits2, FtParityEven),
+                 FT_STATUS(FT_OK));
         QCOMPARE(sim.FT_SetFlowControl(h, FtFlowNone, 0, 0), FT_STATUS(FT_OK));
         QVERIFY(clock.Pauses.empty());
     }

@@ -20,8 +20,8 @@ private slots:
         tMeterSimProcess sim;
         QString error;
         if (!sim.Start(QStringLiteral(QUIRREL2_METERSIM),
-                       {QStringLiteral("--model"), QStringLiteral("502"), QStringLiteral("--memory"),
-                        QStringLiteral("4")},
+                       {QStringLiteral("--model"), QStringLiteral("502"),
+                        QStringLiteral("--memory"), QStringLiteral("4")},
                        error))
             QSKIP(qPrintable(error));
 

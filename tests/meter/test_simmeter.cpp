@@ -93,7 +93,8 @@ private slots:
                 const tSimMeter::tRecord r = sim.NextReading();
                 const QByteArray text = tSimMeter::ReadingText(r);
                 uint8_t measured = 9, fetched = 9;
-                const float m = ParseReading(QString::fromLatin1("PHOT " + text + "\r\n"), 2, measured);
+                const float m =
+                    ParseReading(QString::fromLatin1("PHOT " + text + "\r\n"), 2, measured);
                 const float f = ParseReading(QString::fromLatin1(text + "\r\n"), 1, fetched);
                 if (r.Overload) {
                     ++overloads;
@@ -124,10 +125,14 @@ private slots:
         QTest::addColumn<int>("unit");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<float>("value");
-        QTest::newRow("tenths") << 1234 << -1 << int(UnitLux) << QByteArray("1234 E-1 LX") << 123.4f;
-        QTest::newRow("units") << 520 << 0 << int(UnitFootcandle) << QByteArray("520 E0 FC") << 520.0f;
-        QTest::newRow("hundreds") << 1999 << 2 << int(UnitLux) << QByteArray("1999 E2 LX") << 199900.0f;
-        QTest::newRow("thousandths") << 7 << -3 << int(UnitFootlambert) << QByteArray("7 E-3 FL") << 0.007f;
+        QTest::newRow("tenths") << 1234 << -1 << int(UnitLux) << QByteArray("1234 E-1 LX")
+                                << 123.4f;
+        QTest::newRow("units") << 520 << 0 << int(UnitFootcandle) << QByteArray("520 E0 FC")
+                               << 520.0f;
+        QTest::newRow("hundreds") << 1999 << 2 << int(UnitLux) << QByteArray("1999 E2 LX")
+                                  << 199900.0f;
+        QTest::newRow("thousandths") << 7 << -3 << int(UnitFootlambert) << QByteArray("7 E-3 FL")
+                                     << 0.007f;
         QTest::newRow("zero") << 0 << -2 << int(UnitCandela) << QByteArray("0 E-2 CD/M2") << 0.0f;
     }
     void readingTexts()
@@ -171,7 +176,8 @@ private slots:
             uint8_t code = 9;
             const float value = rig.Meter.Measure(code);
             QCOMPARE(int(code), unit);
-            QVERIFY2(NearLevel(value, rig.Sim().Level(uint8_t(unit))), qPrintable(QString::number(value)));
+            QVERIFY2(NearLevel(value, rig.Sim().Level(uint8_t(unit))),
+                     qPrintable(QString::number(value)));
             QCOMPARE(rig.Clock.Pauses, std::vector<uint32_t>{pause}); // no read waited
             seen.insert(value);
         }
@@ -188,7 +194,8 @@ private slots:
             differs = differs || c.Answer("MEASURE:PHOT?") != ra;
         }
         QVERIFY(differs);
-        for (int i = 0; i < 3000; ++i) QVERIFY(NearLevel(a.NextReading().Value(), a.Level(UnitLux)));
+        for (int i = 0; i < 3000; ++i)
+            QVERIFY(NearLevel(a.NextReading().Value(), a.Level(UnitLux)));
     }
 
     void overloadAboveTheRange()
@@ -227,9 +234,11 @@ private slots:
         QTest::addColumn<int>("model");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<bool>("accepted");
-        const QList<QByteArray> acks = {"*RST", "UNIT:PHOT LX", "UNIT:PHO FC ", "SENSE:PHOTRANGE:AUTO ON",
-                                        "RANGE 3", "RANGE:AUTO ON", "KEY 1", "KEY 0", "MEM:CLE", "mem:free?",
-                                        "mem:dat?", "VER?", "*IDN?", "RMS?", "?", "MEASURE:PHOT?"};
+        const QList<QByteArray> acks = {
+            "*RST",    "UNIT:PHOT LX",  "UNIT:PHO FC ", "SENSE:PHOTRANGE:AUTO ON",
+            "RANGE 3", "RANGE:AUTO ON", "KEY 1",        "KEY 0",
+            "MEM:CLE", "mem:free?",     "mem:dat?",     "VER?",
+            "*IDN?",   "RMS?",          "?",            "MEASURE:PHOT?"};
         for (const QByteArray& line : acks) QTest::newRow(line.constData()) << 502 << line << true;
         QTest::newRow("bank on the spot meter") << 508 << QByteArray("MEM:CLE 9") << true;
         QTest::newRow("fifth range of the B") << 503 << QByteArray("RANGE 5") << true;
