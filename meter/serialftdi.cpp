@@ -3,6 +3,8 @@
 #include "meter/serialftdi.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -14,6 +16,25 @@ constexpr int DefaultWriteTimeoutMs = 1000;
 bool IsAuto(const QString& port)
 {
     return port.isEmpty() || port == QLatin1String("auto");
+}
+
+// The USB vendor of the device behind a tty, read from sysfs; -1 when there is none.
+int UsbVendorOf(const QString& path)
+{
+    const QString tty = QFileInfo(path).fileName();
+    QString dir =
+        QFileInfo(QStringLiteral("/sys/class/tty/%1/device").arg(tty)).canonicalFilePath();
+    // The tty's device is a port or an interface of the USB device that carries the vendor.
+    for (int up = 0; up < 4 && dir.size() > 1; ++up) {
+        QFile file(dir + QStringLiteral("/idVendor"));
+        if (file.open(QIODevice::ReadOnly)) {
+            bool ok = false;
+            const int vendor = file.readAll().trimmed().toInt(&ok, 16);
+            return ok ? vendor : -1;
+        }
+        dir = QFileInfo(dir).path();
+    }
+    return -1;
 }
 
 } // namespace
@@ -29,7 +50,6 @@ QString tSerialFtdi::Locate(int deviceIndex) const
 {
     if (deviceIndex < 0) return QString();
     if (!IsAuto(FPort)) return deviceIndex == 0 ? FPort : QString();
-    // Asked at every open, so that a converter plugged in later is found.
     int n = 0;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         if (!info.hasVendorIdentifier() || info.vendorIdentifier() != FtdiVendorId) continue;
@@ -46,7 +66,24 @@ bool tSerialFtdi::IsOpen(FT_HANDLE handle) const
 FT_STATUS tSerialFtdi::FT_Open(int deviceIndex, FT_HANDLE* handle)
 {
     if (FOpen > 0) return FT_DEVICE_NOT_OPENED; // one channel at a time
-    const QString path = Locate(deviceIndex);
+    if (!IsAuto(FPort)) return OpenPort(Locate(deviceIndex), handle);
+
+    // Listing the ports takes milliseconds, too long for every operation: the port found
+    // last is used again while it is still there and still an FTDI converter. Otherwise,
+    // and when it cannot be opened, the ports are listed anew, so that a converter plugged
+    // in later is found.
+    if (!FFound.isEmpty() && FFoundIndex == deviceIndex && UsbVendorOf(FFound) == FtdiVendorId) {
+        if (OpenPort(FFound, handle) == FT_OK) return FT_OK;
+    }
+    FFound = Locate(deviceIndex);
+    FFoundIndex = deviceIndex;
+    const FT_STATUS status = OpenPort(FFound, handle);
+    if (status != FT_OK) FFound.clear();
+    return status;
+}
+
+FT_STATUS tSerialFtdi::OpenPort(const QString& path, FT_HANDLE* handle)
+{
     if (path.isEmpty()) return FT_DEVICE_NOT_FOUND;
     if (!FSerial) FSerial = std::make_unique<QSerialPort>();
     FSerial->setPortName(path);

@@ -35,8 +35,11 @@ public:
 
 private:
     bool IsOpen(FT_HANDLE handle) const;
+    FT_STATUS OpenPort(const QString& path, FT_HANDLE* handle);
 
     QString FPort;
+    QString FFound; // the port that "auto" found last
+    int FFoundIndex = -1;
     std::unique_ptr<QSerialPort> FSerial;
     FT_HANDLE FOpen = -1;
     FT_HANDLE FNextHandle = 1;

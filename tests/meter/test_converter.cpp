@@ -118,6 +118,9 @@ private slots:
         QCOMPARE(missing.FT_Open(0, &h), FT_STATUS(FT_DEVICE_NOT_FOUND));
         QCOMPARE(h, -1);
         QCOMPARE(missing.FT_Open(1, &h), FT_STATUS(FT_DEVICE_NOT_FOUND)); // a path is one port
+        tSerialFtdi automatic(QStringLiteral("auto"));
+        if (automatic.Locate(0).isEmpty())
+            QCOMPARE(automatic.FT_Open(0, &h), FT_STATUS(FT_DEVICE_NOT_FOUND));
 
         QTemporaryFile file; // exists, but is no serial device
         QVERIFY(file.open());
