@@ -42,12 +42,14 @@ struct tRecorder {
     std::vector<tExchange> Exchanges;
     bool BeforeRead = false; // a line went out and its reply is not being read yet
     std::vector<FT_STATUS> SetupStatuses;
+    double OpenCloseMs = 0; // time spent opening and closing the port
 
     void Clear()
     {
         Sleeps.clear();
         Exchanges.clear();
         BeforeRead = false;
+        OpenCloseMs = 0;
     }
 
     double FloorMs() const
@@ -81,8 +83,14 @@ class tRecordingFtdi : public tFtdi {
 public:
     tRecordingFtdi(tFtdi& inner, tRecorder& rec) : FInner(inner), FRec(rec) {}
 
-    FT_STATUS FT_Open(int index, FT_HANDLE* h) override { return FInner.FT_Open(index, h); }
-    FT_STATUS FT_Close(FT_HANDLE handle) override { return FInner.FT_Close(handle); }
+    FT_STATUS FT_Open(int index, FT_HANDLE* h) override
+    {
+        return Timed([&] { return FInner.FT_Open(index, h); });
+    }
+    FT_STATUS FT_Close(FT_HANDLE h) override
+    {
+        return Timed([&] { return FInner.FT_Close(h); });
+    }
     FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead, uint32_t* received) override
     {
         FRec.BeforeRead = false;
@@ -119,6 +127,14 @@ public:
     }
 
 private:
+    template <class F> FT_STATUS Timed(F call)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        const FT_STATUS status = call();
+        FRec.OpenCloseMs += timer.nsecsElapsed() / 1e6;
+        return status;
+    }
     FT_STATUS Setup(FT_STATUS status)
     {
         if (FRec.SetupStatuses.size() < 4) FRec.SetupStatuses.push_back(status);
@@ -153,7 +169,7 @@ struct tLine {
 struct tRow {
     const char* Name;
     int Runs = 0;
-    double WallMs = 0, FloorMs = 0;
+    double WallMs = 0, FloorMs = 0, OpenCloseMs = 0;
     double BestRatio = 1e9, WorstRatio = 0; // of single runs: other load on the machine shows
 };
 
@@ -169,6 +185,7 @@ tRow Time(const char* name, tLine& line, int runs, const std::function<void()>& 
         const double wall = timer.nsecsElapsed() / 1e6, floor = line.Rec.FloorMs();
         row.WallMs += wall;
         row.FloorMs += floor;
+        row.OpenCloseMs += line.Rec.OpenCloseMs;
         row.BestRatio = std::min(row.BestRatio, wall / floor);
         row.WorstRatio = std::max(row.WorstRatio, wall / floor);
         ++row.Runs;
@@ -213,16 +230,17 @@ bool RunLine()
     }
 
     std::printf("Meter link over a pseudo-terminal at 9600 baud (quirrel2-metersim)\n");
-    std::printf("%-26s %5s %10s %10s %7s %15s\n", "operation", "runs", "wall ms", "floor ms",
-                "ratio", "single runs");
+    std::printf("%-26s %5s %10s %10s %7s %15s %14s\n", "operation", "runs", "wall ms",
+                "floor ms", "ratio", "single runs", "open+close ms");
     bool met = true;
     for (const tRow& r : rows) {
         const double ratio = r.WallMs / r.FloorMs;
         met = met && ratio <= 1.05;
-        std::printf("%-26s %5d %10.1f %10.1f %7.4f %7.4f-%.4f\n", r.Name, r.Runs,
-                    r.WallMs / r.Runs, r.FloorMs / r.Runs, ratio, r.BestRatio, r.WorstRatio);
+        std::printf("%-26s %5d %10.1f %10.1f %7.4f %7.4f-%.4f %14.2f\n", r.Name, r.Runs,
+                    r.WallMs / r.Runs, r.FloorMs / r.Runs, ratio, r.BestRatio, r.WorstRatio,
+                    r.OpenCloseMs / r.Runs);
     }
-    std::printf("(wall and floor per run; target ratio at most 1.05: %s)\n",
+    std::printf("(wall, floor and open+close per run; target ratio at most 1.05: %s)\n",
                 met ? "met" : "MISSED");
     std::printf("line setup statuses on the pseudo-terminal (baud, frame, flow, time-outs):");
     for (FT_STATUS s : c.Rec.SetupStatuses) std::printf(" %u", s);
