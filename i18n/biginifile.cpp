@@ -36,40 +36,44 @@ bool Before(const QCollatorSortKey& a, const QCollatorSortKey& b)
 // Splits text into lines at CR LF, LF or CR, up to a NUL, and hands each line on, cut to
 // its first characters. Fed in pieces, it gives what it gives for the whole.
 class tLineSplitter {
-public:
+  public:
     // False once the text has ended at a NUL.
-    template <typename OnLine>
-    bool Feed(const char* data, qsizetype size, OnLine&& onLine)
+    template <typename OnLine> bool Feed(const char* data, qsizetype size, OnLine&& onLine)
     {
-        for (qsizetype i = 0; i < size; ++i) {
-            const char c = data[i];
-            if (c == '\0') {
+        const char* p = data;
+        const char* const end = data + size;
+        while (p < end) {
+            // The run up to the next line break or NUL.
+            const char* q = p;
+            while (q < end && *q != '\n' && *q != '\r' && *q != '\0') ++q;
+            if (q > p) {
+                FAfterCr = false;
+                const qsizetype room = kMaxIniText - FLine.size();
+                if (room > 0) FLine.append(p, std::min<qsizetype>(room, q - p));
+            }
+            if (q == end) break;
+            if (*q == '\0') {
                 Finish(onLine);
                 return false;
             }
-            if (c == '\n' || c == '\r') {
-                const bool secondOfPair = c == '\n' && FAfterCr;
-                FAfterCr = c == '\r';
-                if (!secondOfPair) {
-                    onLine(FLine);
-                    FLine.clear();
-                }
-                continue;
+            const bool secondOfPair = *q == '\n' && FAfterCr;
+            FAfterCr = *q == '\r';
+            if (!secondOfPair) {
+                onLine(FLine);
+                FLine.clear();
             }
-            FAfterCr = false;
-            if (FLine.size() < kMaxIniText) FLine.append(c);
+            p = q + 1;
         }
         return true;
     }
-    template <typename OnLine>
-    void Finish(OnLine&& onLine)
+    template <typename OnLine> void Finish(OnLine&& onLine)
     {
         if (!FLine.isEmpty()) onLine(FLine);
         FLine.clear();
         FAfterCr = false;
     }
 
-private:
+  private:
     QByteArray FLine;
     bool FAfterCr = false;
 };
@@ -96,18 +100,16 @@ QString tsection::Keys(int index) const
 
 QString tsection::Values(int index) const
 {
-    return index >= 0 && index < Count() ? FEntries[index].Value->Text() : QString();
+    return index >= 0 && index < Count() ? FEntries[index].Value.Text() : QString();
 }
 
 int tsection::Find(const QCollatorSortKey& order, int* insertAt) const
 {
-    const auto it = std::lower_bound(FEntries.begin(), FEntries.end(), order,
-                                     [](const tEntry& e, const QCollatorSortKey& o) {
-                                         return Before(e.Order, o);
-                                     });
+    const auto it = std::lower_bound(
+        FEntries.begin(), FEntries.end(), order,
+        [](const tEntry& e, const QCollatorSortKey& o) { return Before(e.Order, o); });
     if (insertAt) *insertAt = int(it - FEntries.begin());
-    return it != FEntries.end() && it->Order.compare(order) == 0 ? int(it - FEntries.begin())
-                                                                 : -1;
+    return it != FEntries.end() && it->Order.compare(order) == 0 ? int(it - FEntries.begin()) : -1;
 }
 
 void tsection::Set(const QString& key, const QString& value)
@@ -117,15 +119,15 @@ void tsection::Set(const QString& key, const QString& value)
     int at = 0;
     const int found = Find(order, &at);
     if (found >= 0) {
-        FEntries[found].Value->SetText(value);
+        FEntries[found].Value.SetText(value);
         return;
     }
-    FEntries.insert(FEntries.begin() + at, tEntry{k, order, std::make_unique<tprcstring>(value)});
+    FEntries.insert(FEntries.begin() + at, tEntry{k, order, tprcstring(value)});
 }
 
 void tsection::Append(const QString& key, const QString& value)
 {
-    FEntries.push_back(tEntry{key, OrderOf(key), std::make_unique<tprcstring>(value)});
+    FEntries.push_back(tEntry{key, OrderOf(key), tprcstring(value)});
 }
 
 void tsection::Settle()
@@ -203,7 +205,8 @@ void TBigInifile::ReadLine(const QByteArray& line)
         if (b < line.size()) {
             qsizetype e = b;
             while (e < line.size() && line[e] != '[' && line[e] != ']') ++e;
-            FSections.push_back(std::make_unique<tsection>(DecodeCp1252(line.constData() + b, e - b)));
+            FSections.push_back(
+                std::make_unique<tsection>(DecodeCp1252(line.constData() + b, e - b)));
             return;
         }
     }
@@ -233,7 +236,13 @@ void TBigInifile::Settle()
 
 QByteArray TBigInifile::SaveToBytes() const
 {
+    qsizetype size = 0;
+    for (const auto& s : FSections) {
+        size += s->FName.size() + 4;
+        for (const auto& e : s->FEntries) size += e.Key.size() + e.Value.Text().size() + 3;
+    }
     QByteArray out;
+    out.reserve(size);
     for (const auto& s : FSections) {
         out.append('[');
         AppendCp1252(out, s->FName);
@@ -241,7 +250,7 @@ QByteArray TBigInifile::SaveToBytes() const
         for (const auto& e : s->FEntries) {
             AppendCp1252(out, e.Key);
             out.append('=');
-            AppendCp1252(out, e.Value->Text());
+            AppendCp1252(out, e.Value.Text());
             out.append("\r\n");
         }
     }
@@ -250,13 +259,14 @@ QByteArray TBigInifile::SaveToBytes() const
 
 int TBigInifile::FindSection(const QCollatorSortKey& order, int* insertAt) const
 {
-    const auto it = std::lower_bound(FSections.begin(), FSections.end(), order,
-                                     [](const std::unique_ptr<tsection>& s,
-                                        const QCollatorSortKey& o) { return Before(s->FOrder, o); });
+    const auto it =
+        std::lower_bound(FSections.begin(), FSections.end(), order,
+                         [](const std::unique_ptr<tsection>& s, const QCollatorSortKey& o) {
+                             return Before(s->FOrder, o);
+                         });
     if (insertAt) *insertAt = int(it - FSections.begin());
-    return it != FSections.end() && (*it)->FOrder.compare(order) == 0
-               ? int(it - FSections.begin())
-               : -1;
+    return it != FSections.end() && (*it)->FOrder.compare(order) == 0 ? int(it - FSections.begin())
+                                                                      : -1;
 }
 
 const tsection* TBigInifile::Sections(int index) const
@@ -271,7 +281,7 @@ QString TBigInifile::ReadString(const QString& section, const QString& key,
     if (s < 0) return def;
     const tsection& sec = *FSections[s];
     const int k = sec.Find(OrderOf(Cut(key)));
-    return k < 0 ? def : sec.FEntries[k].Value->Text();
+    return k < 0 ? def : sec.FEntries[k].Value.Text();
 }
 
 void TBigInifile::WriteString(const QString& section, const QString& key, const QString& value)

@@ -41,16 +41,21 @@ QString DecodeCp1252(const char* data, qsizetype size)
 void AppendCp1252(QByteArray& out, const QString& text)
 {
     const qsizetype n = text.size();
+    const qsizetype start = out.size();
+    out.resize(start + n); // one byte a code unit at most
+    char* d = out.data() + start;
     const QChar* p = text.constData();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = p[i].unicode();
         if (u != 0 && u < 0x80) {
-            out.append(char(u));
-        } else if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
-            out.append('?'); // one character outside the code page, two code units
+            *d++ = char(u);
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n &&
+                   QChar::isLowSurrogate(p[i + 1].unicode())) {
+            *d++ = '?'; // one character outside the code page, two code units
             ++i;
         } else {
-            out.append(char(ByteOf(u)));
+            *d++ = char(ByteOf(u));
         }
     }
+    out.resize(d - out.constData());
 }

@@ -6,8 +6,8 @@
 #include <QSaveFile>
 
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/statfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -49,7 +49,8 @@ bool ReadsOne(const QString& path)
 // The kernel marks removable block devices; a partition carries the mark on its disk.
 bool OnRemovableDevice(dev_t device)
 {
-    const QString node = QStringLiteral("/sys/dev/block/%1:%2").arg(major(device)).arg(minor(device));
+    const QString node =
+        QStringLiteral("/sys/dev/block/%1:%2").arg(major(device)).arg(minor(device));
     const QString real = QFileInfo(node).canonicalFilePath();
     if (real.isEmpty()) return false; // no block device behind it (tmpfs, btrfs subvolume, ...)
     if (QFileInfo::exists(real + QStringLiteral("/removable")))

@@ -39,7 +39,8 @@ void WriteLanguageIndex()
 
 QString FormsLanguageFile()
 {
-    return ProgramFile(QStringLiteral("QRXLANG") + QLatin1String(kFormsExtensions[CurrentLanguage()]));
+    return ProgramFile(QStringLiteral("QRXLANG") +
+                       QLatin1String(kFormsExtensions[CurrentLanguage()]));
 }
 
 QString MessagesLanguageFile()

@@ -63,8 +63,7 @@ int tMyMemIniFile::FindSection(const QString& section) const
 {
     QString name;
     for (int i = 0; i < int(FLines.size()); ++i)
-        if (IsHeader(FLines[i], &name) && name.compare(section, Qt::CaseInsensitive) == 0)
-            return i;
+        if (IsHeader(FLines[i], &name) && name.compare(section, Qt::CaseInsensitive) == 0) return i;
     return -1;
 }
 

@@ -18,13 +18,13 @@ namespace {
 enum class tBoxKind { Info, Question, CenteredQuestion };
 
 class TMsgBoxDialog : public QDialog {
-public:
+  public:
     TMsgBoxDialog(tBoxKind kind, const QString& text);
 
     // Esc and the frame's close button.
     void reject() override { done(FCancelResult); }
 
-private:
+  private:
     QPushButton* AddButton(QHBoxLayout* row, const QString& caption, int result);
 
     int FCancelResult = mrCancel;
@@ -45,11 +45,11 @@ TMsgBoxDialog::TMsgBoxDialog(tBoxKind kind, const QString& text)
 
     auto* icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icon->setPixmap(style()
-                        ->standardIcon(info ? QStyle::SP_MessageBoxInformation
-                                            : QStyle::SP_MessageBoxQuestion,
-                                       nullptr, this)
-                        .pixmap(iconSize, iconSize));
+    icon->setPixmap(
+        style()
+            ->standardIcon(info ? QStyle::SP_MessageBoxInformation : QStyle::SP_MessageBoxQuestion,
+                           nullptr, this)
+            .pixmap(iconSize, iconSize));
     icon->setAlignment(Qt::AlignTop);
 
     // The text wraps at half the screen's width; shorter texts keep their own width.

@@ -39,14 +39,14 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 
 class TestBigIniFile : public QObject {
     Q_OBJECT
-private:
+  private:
     QTemporaryDir Dir;
     QString File(const QString& name = QStringLiteral("QRXLANG.LCG")) const
     {
         return Dir.filePath(name);
     }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QVERIFY(Dir.isValid());
@@ -66,19 +66,20 @@ private slots:
             << QByteArray("a=1\r\n[S]\r\nb=2") << QStringList{"[S]", "b=2"};
         QTest::newRow("CR LF, LF and CR end lines")
             << QByteArray("[S]\r\na=1\nb=2\rc=3\r\n") << QStringList{"[S]", "a=1", "b=2", "c=3"};
-        QTest::newRow("empty lines") << QByteArray("\r\n\n[S]\r\r\n\n\na=1\n\r")
-                                     << QStringList{"[S]", "a=1"};
+        QTest::newRow("empty lines")
+            << QByteArray("\r\n\n[S]\r\r\n\n\na=1\n\r") << QStringList{"[S]", "a=1"};
         QTest::newRow("nothing is trimmed around =")
             << QByteArray("[S]\nkey = value \n") << QStringList{"[S]", "key = value "};
-        QTest::newRow("the first = splits") << QByteArray("[S]\na=b=c")
-                                            << QStringList{"[S]", "a=b=c"};
-        QTest::newRow("empty key and empty value") << QByteArray("[S]\n=v\nk=")
-                                                   << QStringList{"[S]", "=v", "k="};
+        QTest::newRow("the first = splits")
+            << QByteArray("[S]\na=b=c") << QStringList{"[S]", "a=b=c"};
+        QTest::newRow("empty key and empty value")
+            << QByteArray("[S]\n=v\nk=") << QStringList{"[S]", "=v", "k="};
         QTest::newRow("comments and stray text are dropped")
             << QByteArray("; top\n[S]\n; comment\nk=v\nstray text\n// x\n")
             << QStringList{"[S]", "k=v"};
         QTest::newRow("a repeated key keeps its first spelling and its last value")
-            << QByteArray("[S]\nrelmsg=a\nx=1\nRELMSG=b\n") << QStringList{"[S]", "relmsg=b", "x=1"};
+            << QByteArray("[S]\nrelmsg=a\nx=1\nRELMSG=b\n")
+            << QStringList{"[S]", "relmsg=b", "x=1"};
         QTest::newRow("non-ASCII keys differ only in case")
             << QByteArray("[S]\n\xC4rger=1\n\xE4RGER=2\n") << QStringList{"[S]", "Ärger=2"};
         QTest::newRow("a repeated section replaces the earlier one")
@@ -88,12 +89,12 @@ private slots:
             << QByteArray("[S]\na=1\n[]\n[[]]\n]\nb=2\n") << QStringList{"[S]", "a=1", "b=2"};
         QTest::newRow("brackets then = make a header")
             << QByteArray("[]=x\nk=v") << QStringList{"[=x]", "k=v"};
-        QTest::newRow("no closing bracket needed") << QByteArray("[S\nk=v")
-                                                   << QStringList{"[S]", "k=v"};
+        QTest::newRow("no closing bracket needed")
+            << QByteArray("[S\nk=v") << QStringList{"[S]", "k=v"};
         QTest::newRow("text after the closing bracket is ignored")
             << QByteArray("[S] ; note [x]\nk=v") << QStringList{"[S]", "k=v"};
-        QTest::newRow("blanks belong to the name") << QByteArray("[ S ]\nk=v")
-                                                   << QStringList{"[ S ]", "k=v"};
+        QTest::newRow("blanks belong to the name")
+            << QByteArray("[ S ]\nk=v") << QStringList{"[ S ]", "k=v"};
         QTest::newRow("leading brackets") << QByteArray("[[S]]\nk=v") << QStringList{"[S]", "k=v"};
         QTest::newRow("a section without entries")
             << QByteArray("[S]\n[T]\nk=v") << QStringList{"[S]", "[T]", "k=v"};
@@ -110,9 +111,8 @@ private slots:
         QTest::newRow("NUL ends the text")
             << QByteArray("[S]\na=1\nb=2\0c=3\nd=4", 19) << QStringList{"[S]", "a=1", "b=2"};
         QTest::newRow("NUL first") << QByteArray("\0[S]\na=1", 8) << QStringList();
-        QTest::newRow("Windows-1252")
-            << QByteArray("[Me\xDFwert]\nk=\x80 \x81 \x9F \xE4")
-            << QStringList{"[Meßwert]", QStringLiteral("k=€ \u0081 Ÿ ä")};
+        QTest::newRow("Windows-1252") << QByteArray("[Me\xDFwert]\nk=\x80 \x81 \x9F \xE4")
+                                      << QStringList{"[Meßwert]", QStringLiteral("k=€ \u0081 Ÿ ä")};
         QTest::newRow("binary junk")
             << QByteArray("\xFF\xFE\x01=\x02\r\n[\x7F\x03]\x1B\n\x05=\x06\n\x1B[\x80\x81")
             << QStringList{"[\x7F\x03]", "\x05=\x06"};
@@ -142,17 +142,35 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("result");
-        QTest::newRow("present") << "TForm1" << "ConfigBtn" << "AutoConfig";
-        QTest::newRow("section and key in other case") << "tform1" << "CONFIGBTN" << "AutoConfig";
-        QTest::newRow("present but empty") << "TForm1" << "Empty" << "";
-        QTest::newRow("missing key") << "TForm1" << "Nothing" << "<default>";
-        QTest::newRow("missing section") << "general" << "ConfigBtn" << "<default>";
-        QTest::newRow("a trailing blank is part of the key") << "TForm1" << "Blank" << "<default>";
-        QTest::newRow("the key with its blank") << "TForm1" << "Blank " << "b";
-        QTest::newRow("non-ASCII key in other case") << "TForm1" << "ÄRGER" << "ä";
+        QTest::newRow("present") << "TForm1"
+                                 << "ConfigBtn"
+                                 << "AutoConfig";
+        QTest::newRow("section and key in other case") << "tform1"
+                                                       << "CONFIGBTN"
+                                                       << "AutoConfig";
+        QTest::newRow("present but empty") << "TForm1"
+                                           << "Empty"
+                                           << "";
+        QTest::newRow("missing key") << "TForm1"
+                                     << "Nothing"
+                                     << "<default>";
+        QTest::newRow("missing section") << "general"
+                                         << "ConfigBtn"
+                                         << "<default>";
+        QTest::newRow("a trailing blank is part of the key") << "TForm1"
+                                                             << "Blank"
+                                                             << "<default>";
+        QTest::newRow("the key with its blank") << "TForm1"
+                                                << "Blank "
+                                                << "b";
+        QTest::newRow("non-ASCII key in other case") << "TForm1"
+                                                     << "ÄRGER"
+                                                     << "ä";
         QTest::newRow("long key is cut like the stored one")
             << "TForm1" << QString(300, u'L') << "long";
-        QTest::newRow("empty section") << "" << "ConfigBtn" << "<default>";
+        QTest::newRow("empty section") << ""
+                                       << "ConfigBtn"
+                                       << "<default>";
     }
     void readString()
     {
@@ -229,14 +247,17 @@ private slots:
 
     void savingSortsDropsCommentsAndEndsLinesWithCrLf()
     {
-        WriteAll(File(), "; translated by hand\n[TForm1]\nInfoBtn=Info\nConfigBtnHint=Werkseinstellungen "
-                         "setzen\n\n[general]\r\nrelmsg=Me\xDF" "werte verwerfen ?\rConfigBtn=x\n"
-                         "[TForm1]\nInfoBtn=Info\nConfigBtnHint=Werkseinstellungen setzen\n"
-                         "ConfigBtn=AutoConfig");
+        WriteAll(File(),
+                 "; translated by hand\n[TForm1]\nInfoBtn=Info\nConfigBtnHint=Werkseinstellungen "
+                 "setzen\n\n[general]\r\nrelmsg=Me\xDF"
+                 "werte verwerfen ?\rConfigBtn=x\n"
+                 "[TForm1]\nInfoBtn=Info\nConfigBtnHint=Werkseinstellungen setzen\n"
+                 "ConfigBtn=AutoConfig");
         TBigInifile ini(File());
         QVERIFY(ini.UpdateFile());
         QCOMPARE(ReadAll(File()), QByteArray("[general]\r\nConfigBtn=x\r\n"
-                                             "relmsg=Me\xDF" "werte verwerfen ?\r\n"
+                                             "relmsg=Me\xDF"
+                                             "werte verwerfen ?\r\n"
                                              "[TForm1]\r\nConfigBtn=AutoConfig\r\n"
                                              "ConfigBtnHint=Werkseinstellungen setzen\r\n"
                                              "InfoBtn=Info\r\n"));
@@ -249,7 +270,8 @@ private slots:
         ini.WriteString("general", "euro", "5 € Ω");
         ini.WriteString("general", "nul", QStringLiteral("a") + QChar(0) + u'b');
         QVERIFY(ini.UpdateFile());
-        QCOMPARE(ReadAll(File()), QByteArray("[general]\r\nendmsg=Bitte zun\xE4" "chst Messung "
+        QCOMPARE(ReadAll(File()), QByteArray("[general]\r\nendmsg=Bitte zun\xE4"
+                                             "chst Messung "
                                              "beenden\r\neuro=5 \x80 ?\r\nnul=a?b\r\n"));
     }
 

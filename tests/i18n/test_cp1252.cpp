@@ -5,7 +5,7 @@
 
 class TestCp1252 : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyByteSurvivesTheRoundTrip()
     {
         QByteArray all;

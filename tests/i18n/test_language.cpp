@@ -27,11 +27,11 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 
 class TestLanguage : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<QTemporaryDir> Dir;
     QString Settings() const { return Dir->filePath("quirrel2.INI"); }
 
-private slots:
+  private slots:
     void init()
     {
         Dir = std::make_unique<QTemporaryDir>();
@@ -47,10 +47,7 @@ private slots:
         Dir.reset();
     }
 
-    void theSettingsFileLiesBesideTheProgram()
-    {
-        QCOMPARE(SettingsFile(), Settings());
-    }
+    void theSettingsFileLiesBesideTheProgram() { QCOMPARE(SettingsFile(), Settings()); }
 
     void readLanguageIndex_data()
     {
@@ -114,8 +111,9 @@ private slots:
         WriteAll(Settings(), "; my settings\n[Other]\nx=1\n\n[lang]\nid=0\nfoo=bar\n");
         LanguageIndex = 3;
         WriteLanguageIndex();
-        QCOMPARE(ReadAll(Settings()),
-                 QByteArray("; my settings\r\n[Other]\r\nx=1\r\n\r\n[lang]\r\nID=3\r\nfoo=bar\r\n"));
+        QCOMPARE(
+            ReadAll(Settings()),
+            QByteArray("; my settings\r\n[Other]\r\nx=1\r\n\r\n[lang]\r\nID=3\r\nfoo=bar\r\n"));
     }
 
     void writingAddsTheKeyOrTheSection_data()
@@ -124,8 +122,8 @@ private slots:
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("key missing") << QByteArray("[LANG]\r\nfoo=bar\r\n\r\n[X]\r\n")
                                      << QByteArray("[LANG]\r\nfoo=bar\r\nID=1\r\n\r\n[X]\r\n");
-        QTest::newRow("section missing") << QByteArray("[X]\r\ny=2")
-                                         << QByteArray("[X]\r\ny=2\r\n\r\n[LANG]\r\nID=1\r\n");
+        QTest::newRow("section missing")
+            << QByteArray("[X]\r\ny=2") << QByteArray("[X]\r\ny=2\r\n\r\n[LANG]\r\nID=1\r\n");
         QTest::newRow("empty file") << QByteArray() << QByteArray("[LANG]\r\nID=1\r\n");
     }
     void writingAddsTheKeyOrTheSection()
@@ -160,12 +158,18 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("forms");
         QTest::addColumn<QString>("messages");
-        QTest::newRow("German") << 0 << "QRXLANG.LCG" << "QRXLANG.LMG";
-        QTest::newRow("English") << 1 << "QRXLANG.LCE" << "QRXLANG.LME";
-        QTest::newRow("French") << 2 << "QRXLANG.LCF" << "QRXLANG.LMF";
-        QTest::newRow("Spanish") << 3 << "QRXLANG.LCS" << "QRXLANG.LMS";
-        QTest::newRow("out of range is German") << 7 << "QRXLANG.LCG" << "QRXLANG.LMG";
-        QTest::newRow("negative is German") << -1 << "QRXLANG.LCG" << "QRXLANG.LMG";
+        QTest::newRow("German") << 0 << "QRXLANG.LCG"
+                                << "QRXLANG.LMG";
+        QTest::newRow("English") << 1 << "QRXLANG.LCE"
+                                 << "QRXLANG.LME";
+        QTest::newRow("French") << 2 << "QRXLANG.LCF"
+                                << "QRXLANG.LMF";
+        QTest::newRow("Spanish") << 3 << "QRXLANG.LCS"
+                                 << "QRXLANG.LMS";
+        QTest::newRow("out of range is German") << 7 << "QRXLANG.LCG"
+                                                << "QRXLANG.LMG";
+        QTest::newRow("negative is German") << -1 << "QRXLANG.LCG"
+                                            << "QRXLANG.LMG";
     }
     void fileNames()
     {

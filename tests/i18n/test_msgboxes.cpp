@@ -70,9 +70,12 @@ enum tBox { Info, Question, Centered };
 int Show(int box, const QString& text)
 {
     switch (box) {
-    case Info: return InfoBox(text);
-    case Question: return YesNoCancelBox(text);
-    default: return CenteredYesNoCancelBox(text);
+    case Info:
+        return InfoBox(text);
+    case Question:
+        return YesNoCancelBox(text);
+    default:
+        return CenteredYesNoCancelBox(text);
     }
 }
 
@@ -82,7 +85,7 @@ Q_DECLARE_METATYPE(tAnswer)
 
 class TestMsgBoxes : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void results_data()
     {
         QTest::addColumn<int>("box");

@@ -29,12 +29,12 @@ const QString kGeneral = QStringLiteral("general");
 
 class TestMsgManager : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<QTemporaryDir> Dir;
     bool LocalDisk = true;
     QString German() const { return Dir->filePath("QRXLANG.LMG"); }
 
-private slots:
+  private slots:
     void init()
     {
         Dir = std::make_unique<QTemporaryDir>();
@@ -58,8 +58,8 @@ private slots:
         QVERIFY(!QFile::exists(German()));
         QCOMPARE(MsgManager->ReadMsg(kGeneral, "endmsg", "Bitte zunächst Messung beenden"),
                  QString("Bitte zunächst Messung beenden"));
-        QCOMPARE(ReadAll(German()),
-                 QByteArray("[general]\r\nendmsg=Bitte zun\xE4" "chst Messung beenden\r\n"));
+        QCOMPARE(ReadAll(German()), QByteArray("[general]\r\nendmsg=Bitte zun\xE4"
+                                               "chst Messung beenden\r\n"));
     }
 
     void eachNewMessageAddsOneEntry()
@@ -69,8 +69,10 @@ private slots:
         MsgManager->ReadMsg(kGeneral, "endmsg", "Bitte zunächst Messung beenden");
         MsgManager->ReadMsg(kGeneral, "RELMSG", "Meßwerte verwerfen ?");
         QCOMPARE(ReadAll(German()), QByteArray("[general]\r\n"
-                                               "endmsg=Bitte zun\xE4" "chst Messung beenden\r\n"
-                                               "relmsg=Me\xDF" "werte verwerfen ?\r\n"));
+                                               "endmsg=Bitte zun\xE4"
+                                               "chst Messung beenden\r\n"
+                                               "relmsg=Me\xDF"
+                                               "werte verwerfen ?\r\n"));
     }
 
     void aTranslatedEntryIsShownAndTheFileUntouched()
@@ -91,7 +93,8 @@ private slots:
         CreateMsgManager();
         QCOMPARE(MsgManager->ReadMsg(kGeneral, "relmsg", "Meßwerte verwerfen ?"),
                  QString("Meßwerte verwerfen ?"));
-        QCOMPARE(ReadAll(German()), QByteArray("[general]\r\nrelmsg=Me\xDF" "werte verwerfen ?\r\n"));
+        QCOMPARE(ReadAll(German()), QByteArray("[general]\r\nrelmsg=Me\xDF"
+                                               "werte verwerfen ?\r\n"));
     }
 
     void withoutADefaultNothingIsWritten_data()

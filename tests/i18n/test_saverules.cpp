@@ -12,8 +12,8 @@ namespace {
 // Owner, group and others; what the current user may do is left out.
 QFileDevice::Permissions ModeOf(const QString& path)
 {
-    return QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser |
-                                        QFileDevice::ExeUser);
+    return QFile::permissions(path) &
+           ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
 }
 
 QByteArray ReadAll(const QString& path)
@@ -36,7 +36,7 @@ const QByteArray kNew("[S]\r\nnew=2\r\nold=1\r\n");
 
 class TestSaveRules : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<QTemporaryDir> Dir;
     QStringList CheckedFolders;
     bool LocalDisk = true;
@@ -53,7 +53,7 @@ private:
         return ini;
     }
 
-private slots:
+  private slots:
     void init()
     {
         Dir = std::make_unique<QTemporaryDir>();
@@ -99,7 +99,8 @@ private slots:
     void saveToFileJudgesItsOwnTarget()
     {
         QVERIFY(QDir(Dir->path()).mkdir("sub"));
-        SetLocalDiskCheckForTesting([this](const QString& folder) { return folder != Dir->path(); });
+        SetLocalDiskCheckForTesting(
+            [this](const QString& folder) { return folder != Dir->path(); });
         auto ini = ChangedStore(File());
         QVERIFY(ini->SaveToFile(File("sub/copy.LMG")));
         QVERIFY(!ini->UpdateFile());
@@ -139,7 +140,8 @@ private slots:
 
     void theFilesPermissionsAreKept()
     {
-        const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        const auto perms =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
         QVERIFY(QFile::setPermissions(File(), perms));
         QVERIFY(ChangedStore(File())->UpdateFile());
         QCOMPARE(ModeOf(File()), perms);
@@ -153,10 +155,7 @@ private slots:
         QCOMPARE(ReadAll(File()), kNew);
     }
 
-    void theRealCheckRefusesAMissingFolder()
-    {
-        QVERIFY(!RealLocalDiskCheck(File("gone")));
-    }
+    void theRealCheckRefusesAMissingFolder() { QVERIFY(!RealLocalDiskCheck(File("gone"))); }
 };
 
 QTEST_APPLESS_MAIN(TestSaveRules)
