@@ -90,7 +90,8 @@ void BM_SaveToBytes(benchmark::State& state)
 {
     const tFixture& f = FileOf(state.range(0));
     TBigInifile ini(f.Path);
-    for (auto _ : state) benchmark::DoNotOptimize(ini.SaveToBytes());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ini.SaveToBytes());
 }
 
 // The first lookup of a message: one entry more and the file saved.

@@ -36,7 +36,7 @@ bool Before(const QCollatorSortKey& a, const QCollatorSortKey& b)
 // Splits text into lines at CR LF, LF or CR, up to a NUL, and hands each line on, cut to
 // its first characters. Fed in pieces, it gives what it gives for the whole.
 class tLineSplitter {
-  public:
+public:
     // False once the text has ended at a NUL.
     template <typename OnLine> bool Feed(const char* data, qsizetype size, OnLine&& onLine)
     {
@@ -45,7 +45,8 @@ class tLineSplitter {
         while (p < end) {
             // The run up to the next line break or NUL.
             const char* q = p;
-            while (q < end && *q != '\n' && *q != '\r' && *q != '\0') ++q;
+            while (q < end && *q != '\n' && *q != '\r' && *q != '\0')
+                ++q;
             if (q > p) {
                 FAfterCr = false;
                 const qsizetype room = kMaxIniText - FLine.size();
@@ -60,7 +61,7 @@ class tLineSplitter {
             FAfterCr = *q == '\r';
             if (!secondOfPair) {
                 onLine(FLine);
-                FLine.clear();
+                FLine.resize(0); // keeps the buffer for the next line
             }
             p = q + 1;
         }
@@ -69,11 +70,11 @@ class tLineSplitter {
     template <typename OnLine> void Finish(OnLine&& onLine)
     {
         if (!FLine.isEmpty()) onLine(FLine);
-        FLine.clear();
+        FLine.resize(0);
         FAfterCr = false;
     }
 
-  private:
+private:
     QByteArray FLine;
     bool FAfterCr = false;
 };
@@ -201,10 +202,12 @@ void TBigInifile::ReadLine(const QByteArray& line)
         // A header holds something other than brackets; its name is the first run of such
         // characters. A line of brackets only is nothing.
         qsizetype b = 0;
-        while (b < line.size() && (line[b] == '[' || line[b] == ']')) ++b;
+        while (b < line.size() && (line[b] == '[' || line[b] == ']'))
+            ++b;
         if (b < line.size()) {
             qsizetype e = b;
-            while (e < line.size() && line[e] != '[' && line[e] != ']') ++e;
+            while (e < line.size() && line[e] != '[' && line[e] != ']')
+                ++e;
             FSections.push_back(
                 std::make_unique<tsection>(DecodeCp1252(line.constData() + b, e - b)));
             return;
@@ -230,7 +233,8 @@ void TBigInifile::Settle()
         else
             settled.push_back(std::move(s));
     }
-    for (tPtr& s : settled) s->Settle();
+    for (tPtr& s : settled)
+        s->Settle();
     FSections = std::move(settled);
 }
 
@@ -239,7 +243,8 @@ QByteArray TBigInifile::SaveToBytes() const
     qsizetype size = 0;
     for (const auto& s : FSections) {
         size += s->FName.size() + 4;
-        for (const auto& e : s->FEntries) size += e.Key.size() + e.Value.Text().size() + 3;
+        for (const auto& e : s->FEntries)
+            size += e.Key.size() + e.Value.Text().size() + 3;
     }
     QByteArray out;
     out.reserve(size);

@@ -13,18 +13,18 @@ constexpr int kMaxIniText = 255;
 
 // Holder of one value.
 class tprcstring {
-  public:
+public:
     explicit tprcstring(const QString& text = QString());
     const QString& Text() const { return FText; }
     void SetText(const QString& text);
 
-  private:
+private:
     QString FText;
 };
 
 // One section: its name and its entries, sorted by key (case-insensitive, locale-aware).
 class tsection {
-  public:
+public:
     explicit tsection(const QString& name);
 
     const QString& Name() const { return FName; }
@@ -33,7 +33,7 @@ class tsection {
     QString Keys(int index) const;
     QString Values(int index) const;
 
-  private:
+private:
     friend class TBigInifile;
     struct tEntry {
         QString Key;
@@ -54,7 +54,7 @@ class tsection {
 };
 
 class TBigInifile {
-  public:
+public:
     // Empty store for the file; reads the file when it exists. A file that cannot be read
     // gives an empty store that will not be saved over that file.
     explicit TBigInifile(const QString& fileName);
@@ -84,7 +84,7 @@ class TBigInifile {
     void LoadFromBytes(const QByteArray& bytes);
     QByteArray SaveToBytes() const;
 
-  private:
+private:
     int FindSection(const QCollatorSortKey& order, int* insertAt = nullptr) const;
     void LoadFromFile();
     void ReadLine(const QByteArray& line);

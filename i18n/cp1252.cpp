@@ -34,7 +34,8 @@ QString DecodeCp1252(const char* data, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
-    for (qsizetype i = 0; i < size; ++i) out[i] = Cp1252ToChar(static_cast<unsigned char>(data[i]));
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = Cp1252ToChar(static_cast<unsigned char>(data[i]));
     return text;
 }
 

@@ -70,7 +70,8 @@ int tMyMemIniFile::FindSection(const QString& section) const
 int tMyMemIniFile::SectionEnd(int sectionLine) const
 {
     int i = sectionLine + 1;
-    while (i < int(FLines.size()) && !IsHeader(FLines[i])) ++i;
+    while (i < int(FLines.size()) && !IsHeader(FLines[i]))
+        ++i;
     return i;
 }
 
@@ -120,7 +121,8 @@ void tMyMemIniFile::WriteString(const QString& section, const QString& key, cons
     }
     // After the section's last non-blank line.
     int at = SectionEnd(s);
-    while (at > s + 1 && TrimBlanks(DecodeCp1252(FLines[at - 1])).isEmpty()) --at;
+    while (at > s + 1 && TrimBlanks(DecodeCp1252(FLines[at - 1])).isEmpty())
+        --at;
     FLines.insert(FLines.begin() + at, line);
 }
 

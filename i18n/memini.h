@@ -6,7 +6,7 @@
 #include <vector>
 
 class tMyMemIniFile {
-  public:
+public:
     // Reads the file when it exists. A file that cannot be read, or is far too big to be a
     // settings file, reads as empty and is never written over.
     explicit tMyMemIniFile(const QString& fileName);
@@ -24,7 +24,7 @@ class tMyMemIniFile {
     // Writes the file back whole (CR LF line ends); false when nothing was written.
     bool UpdateFile();
 
-  private:
+private:
     // Line index of the section header, of the key's line; -1 when missing.
     int FindSection(const QString& section) const;
     int FindKey(int sectionLine, const QString& key) const;

@@ -18,13 +18,13 @@ namespace {
 enum class tBoxKind { Info, Question, CenteredQuestion };
 
 class TMsgBoxDialog : public QDialog {
-  public:
+public:
     TMsgBoxDialog(tBoxKind kind, const QString& text);
 
     // Esc and the frame's close button.
     void reject() override { done(FCancelResult); }
 
-  private:
+private:
     QPushButton* AddButton(QHBoxLayout* row, const QString& caption, int result);
 
     int FCancelResult = mrCancel;
@@ -90,8 +90,10 @@ TMsgBoxDialog::TMsgBoxDialog(tBoxKind kind, const QString& text)
 
     // All buttons as wide as the widest caption, and never narrower than a standard button.
     int width = std::max(75, style()->pixelMetric(QStyle::PM_DialogButtonsButtonWidth));
-    for (QPushButton* b : FButtons) width = std::max(width, b->sizeHint().width());
-    for (QPushButton* b : FButtons) b->setFixedWidth(width);
+    for (QPushButton* b : FButtons)
+        width = std::max(width, b->sizeHint().width());
+    for (QPushButton* b : FButtons)
+        b->setFixedWidth(width);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -7,7 +7,7 @@
 #include <QString>
 
 class TMsgManager {
-  public:
+public:
     // Reads the messages file; a missing file gives an empty store.
     explicit TMsgManager(const QString& fileName);
 
@@ -23,7 +23,7 @@ class TMsgManager {
     const tsection* Sections(int index) const { return FStore.Sections(index); }
     const QString& FileName() const { return FFileName; }
 
-  private:
+private:
     QString FFileName;
     TBigInifile FStore;
 };

@@ -17,7 +17,8 @@ QStringList Dump(const TBigInifile& store)
     for (int s = 0; s < store.SectionCount(); ++s) {
         const tsection* sec = store.Sections(s);
         lines << u'[' + sec->Name() + u']';
-        for (int k = 0; k < sec->Count(); ++k) lines << sec->Keys(k) + u'=' + sec->Values(k);
+        for (int k = 0; k < sec->Count(); ++k)
+            lines << sec->Keys(k) + u'=' + sec->Values(k);
     }
     return lines;
 }
@@ -39,14 +40,14 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 
 class TestBigIniFile : public QObject {
     Q_OBJECT
-  private:
+private:
     QTemporaryDir Dir;
     QString File(const QString& name = QStringLiteral("QRXLANG.LCG")) const
     {
         return Dir.filePath(name);
     }
 
-  private slots:
+private slots:
     void initTestCase()
     {
         QVERIFY(Dir.isValid());
@@ -353,7 +354,8 @@ class TestBigIniFile : public QObject {
         // Lines that cross the pieces in which a file is read (64 KiB).
         QByteArray file("[S]\r\n");
         int i = 0;
-        while (file.size() < 200000) file.append("key" + QByteArray::number(i++) + "=v\r");
+        while (file.size() < 200000)
+            file.append("key" + QByteArray::number(i++) + "=v\r");
         file.append("\n\0tail", 6);
         WriteAll(File(), file);
         TBigInifile fromFile(File()), fromBytes(QString{});

@@ -5,11 +5,12 @@
 
 class TestCp1252 : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void everyByteSurvivesTheRoundTrip()
     {
         QByteArray all;
-        for (int b = 0; b < 256; ++b) all.append(char(b));
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
         const QString text = DecodeCp1252(all);
         QCOMPARE(text.size(), 256);
         QByteArray back = EncodeCp1252(text);

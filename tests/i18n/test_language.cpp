@@ -27,11 +27,11 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 
 class TestLanguage : public QObject {
     Q_OBJECT
-  private:
+private:
     std::unique_ptr<QTemporaryDir> Dir;
     QString Settings() const { return Dir->filePath("quirrel2.INI"); }
 
-  private slots:
+private slots:
     void init()
     {
         Dir = std::make_unique<QTemporaryDir>();

@@ -42,7 +42,8 @@ QList<QPushButton*> Buttons(QDialog* box)
 QStringList Captions(QDialog* box)
 {
     QStringList captions;
-    for (QPushButton* b : Buttons(box)) captions << b->text();
+    for (QPushButton* b : Buttons(box))
+        captions << b->text();
     return captions;
 }
 
@@ -85,7 +86,7 @@ Q_DECLARE_METATYPE(tAnswer)
 
 class TestMsgBoxes : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void results_data()
     {
         QTest::addColumn<int>("box");

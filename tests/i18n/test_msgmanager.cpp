@@ -29,12 +29,12 @@ const QString kGeneral = QStringLiteral("general");
 
 class TestMsgManager : public QObject {
     Q_OBJECT
-  private:
+private:
     std::unique_ptr<QTemporaryDir> Dir;
     bool LocalDisk = true;
     QString German() const { return Dir->filePath("QRXLANG.LMG"); }
 
-  private slots:
+private slots:
     void init()
     {
         Dir = std::make_unique<QTemporaryDir>();

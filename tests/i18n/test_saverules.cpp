@@ -36,7 +36,7 @@ const QByteArray kNew("[S]\r\nnew=2\r\nold=1\r\n");
 
 class TestSaveRules : public QObject {
     Q_OBJECT
-  private:
+private:
     std::unique_ptr<QTemporaryDir> Dir;
     QStringList CheckedFolders;
     bool LocalDisk = true;
@@ -53,7 +53,7 @@ class TestSaveRules : public QObject {
         return ini;
     }
 
-  private slots:
+private slots:
     void init()
     {
         Dir = std::make_unique<QTemporaryDir>();
