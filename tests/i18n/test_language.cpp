@@ -96,6 +96,18 @@ private slots:
         QVERIFY(QFileInfo(Settings()).isDir());
     }
 
+    void anOversizedSettingsFileIsNeitherReadNorReplaced()
+    {
+        const QByteArray file = "[LANG]\r\nID=2\r\n; " + QByteArray(2 << 20, 'x') + "\r\n";
+        WriteAll(Settings(), file);
+        LanguageIndex = 3;
+        ReadLanguageIndex();
+        QCOMPARE(LanguageIndex, 0);
+        LanguageIndex = 1;
+        WriteLanguageIndex();
+        QCOMPARE(ReadAll(Settings()), file);
+    }
+
     void theIndexSurvivesARestart()
     {
         LanguageIndex = 2;
