@@ -55,7 +55,8 @@ struct tRecorder {
     double FloorMs() const
     {
         double ms = 0;
-        for (uint32_t s : Sleeps) ms += s;
+        for (uint32_t s : Sleeps)
+            ms += s;
         for (const tExchange& e : Exchanges)
             ms += std::max(0.0, e.ReplyBytes * MsPerChar - e.PauseMs);
         return ms;
@@ -230,8 +231,8 @@ bool RunLine()
     }
 
     std::printf("Meter link over a pseudo-terminal at 9600 baud (quirrel2-metersim)\n");
-    std::printf("%-26s %5s %10s %10s %7s %15s %14s\n", "operation", "runs", "wall ms",
-                "floor ms", "ratio", "single runs", "open+close ms");
+    std::printf("%-26s %5s %10s %10s %7s %15s %14s\n", "operation", "runs", "wall ms", "floor ms",
+                "ratio", "single runs", "open+close ms");
     bool met = true;
     for (const tRow& r : rows) {
         const double ratio = r.WallMs / r.FloorMs;
@@ -243,7 +244,8 @@ bool RunLine()
     std::printf("(wall, floor and open+close per run; target ratio at most 1.05: %s)\n",
                 met ? "met" : "MISSED");
     std::printf("line setup statuses on the pseudo-terminal (baud, frame, flow, time-outs):");
-    for (FT_STATUS s : c.Rec.SetupStatuses) std::printf(" %u", s);
+    for (FT_STATUS s : c.Rec.SetupStatuses)
+        std::printf(" %u", s);
     std::printf("\n\n");
     std::fflush(stdout);
     return true;
@@ -268,8 +270,8 @@ void TransactBytes(benchmark::State& state, const char* command)
     meter.CloseChannel();
     state.SetBytesProcessed(bytes);
     // Time per byte moved (command and reply together).
-    state.counters["per_byte"] = benchmark::Counter(
-        double(bytes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_byte"] = benchmark::Counter(double(bytes), benchmark::Counter::kIsRate |
+                                                                       benchmark::Counter::kInvert);
     state.counters["bytes/exchange"] = double(bytes) / double(state.iterations());
 }
 BENCHMARK_CAPTURE(TransactBytes, measure, "MEASURE:PHOT?");
@@ -283,9 +285,12 @@ int main(int argc, char** argv)
     bool line = true, transact = true;
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--no-line") == 0) line = false;
-        else if (std::strcmp(argv[i], "--no-transact") == 0) transact = false;
-        else rest.push_back(argv[i]);
+        if (std::strcmp(argv[i], "--no-line") == 0)
+            line = false;
+        else if (std::strcmp(argv[i], "--no-transact") == 0)
+            transact = false;
+        else
+            rest.push_back(argv[i]);
     }
     int restCount = int(rest.size());
     bool ran = true;

@@ -110,8 +110,7 @@ FT_STATUS tSerialFtdi::FT_Close(FT_HANDLE handle)
     return FT_OK;
 }
 
-FT_STATUS tSerialFtdi::FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead,
-                               uint32_t* received)
+FT_STATUS tSerialFtdi::FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead, uint32_t* received)
 {
     *received = 0;
     if (!IsOpen(handle)) return FT_INVALID_HANDLE;

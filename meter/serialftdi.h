@@ -20,8 +20,7 @@ public:
 
     FT_STATUS FT_Open(int deviceIndex, FT_HANDLE* handle) override;
     FT_STATUS FT_Close(FT_HANDLE handle) override;
-    FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead,
-                      uint32_t* received) override;
+    FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead, uint32_t* received) override;
     FT_STATUS FT_Write(FT_HANDLE handle, const void* buffer, uint32_t toWrite,
                        uint32_t* written) override;
     FT_STATUS FT_SetBaudRate(FT_HANDLE handle, uint32_t baud) override;

@@ -3,9 +3,7 @@
 
 #include "common/clock.h"
 
-tSimFtdi::tSimFtdi(int model, tClock& clock, uint32_t seed) : FMeter(model, seed), FClock(clock)
-{
-}
+tSimFtdi::tSimFtdi(int model, tClock& clock, uint32_t seed) : FMeter(model, seed), FClock(clock) {}
 
 FT_STATUS tSimFtdi::FT_Open(int deviceIndex, FT_HANDLE* handle)
 {
@@ -31,8 +29,7 @@ FT_STATUS tSimFtdi::FT_Close(FT_HANDLE handle)
     return FT_OK;
 }
 
-FT_STATUS tSimFtdi::FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead,
-                            uint32_t* received)
+FT_STATUS tSimFtdi::FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead, uint32_t* received)
 {
     *received = 0;
     if (!IsOpen(handle)) return FT_INVALID_HANDLE;

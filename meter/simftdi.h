@@ -16,8 +16,7 @@ public:
 
     FT_STATUS FT_Open(int deviceIndex, FT_HANDLE* handle) override;
     FT_STATUS FT_Close(FT_HANDLE handle) override;
-    FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead,
-                      uint32_t* received) override;
+    FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, uint32_t toRead, uint32_t* received) override;
     FT_STATUS FT_Write(FT_HANDLE handle, const void* buffer, uint32_t toWrite,
                        uint32_t* written) override;
     FT_STATUS FT_SetBaudRate(FT_HANDLE handle, uint32_t baud) override;
@@ -32,10 +31,10 @@ private:
 
     tSimMeter FMeter;
     tClock& FClock;
-    FT_HANDLE FOpen = -1;    // the handle that is open, or -1
+    FT_HANDLE FOpen = -1; // the handle that is open, or -1
     FT_HANDLE FNextHandle = 1;
     uint32_t FReadTimeoutMs = 0;
-    QByteArray FLine;        // the command line being written
-    QByteArray FPending;     // reply bytes, handed out from FRead on
+    QByteArray FLine;    // the command line being written
+    QByteArray FPending; // reply bytes, handed out from FRead on
     qsizetype FRead = 0;
 };

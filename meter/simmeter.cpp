@@ -10,7 +10,7 @@ namespace {
 // surface for the luminance meters.
 constexpr double LuxPerFootcandle = 10.7639;
 constexpr double CandelaPerFootlambert = 3.42626;
-constexpr double MaxDrift = 0.03;  // readings wander at most 3 % from the level
+constexpr double MaxDrift = 0.03; // readings wander at most 3 % from the level
 constexpr double DriftStep = 0.004;
 
 enum : uint8_t { UnitLux = 0, UnitFootcandle = 1, UnitCandela = 2, UnitFootlambert = 3 };
@@ -65,15 +65,26 @@ double tSimMeter::Level(uint8_t unit) const
 {
     double base = 0; // in lux or cd/m²
     switch (FModel) {
-    case 502: base = 520; break;
-    case 503: base = 340; break;
-    case 504: base = 118; break;
-    case 508: base = 245; break;
+    case 502:
+        base = 520;
+        break;
+    case 503:
+        base = 340;
+        break;
+    case 504:
+        base = 118;
+        break;
+    case 508:
+        base = 245;
+        break;
     }
     switch (unit) {
-    case UnitFootcandle: return base / LuxPerFootcandle;
-    case UnitFootlambert: return base / CandelaPerFootlambert;
-    default: return base;
+    case UnitFootcandle:
+        return base / LuxPerFootcandle;
+    case UnitFootlambert:
+        return base / CandelaPerFootlambert;
+    default:
+        return base;
     }
 }
 
@@ -88,8 +99,10 @@ int tSimMeter::BaseExponent(uint8_t unit) const
     // Exponent of the lowest range's last digit; each range above adds a decade.
     const bool imperial = unit == UnitFootcandle || unit == UnitFootlambert;
     switch (FModel) {
-    case 502: return imperial ? -2 : -1;
-    default: return imperial ? -3 : -2;
+    case 502:
+        return imperial ? -2 : -1;
+    default:
+        return imperial ? -3 : -2;
     }
 }
 
@@ -122,10 +135,14 @@ tSimMeter::tRecord tSimMeter::NextReading()
 QByteArray tSimMeter::UnitToken(uint8_t unit)
 {
     switch (unit) {
-    case UnitFootcandle: return "FC";
-    case UnitCandela: return "CD/M2";
-    case UnitFootlambert: return "FL";
-    default: return "LX";
+    case UnitFootcandle:
+        return "FC";
+    case UnitCandela:
+        return "CD/M2";
+    case UnitFootlambert:
+        return "FL";
+    default:
+        return "LX";
     }
 }
 
@@ -165,10 +182,14 @@ void tSimMeter::FillBank(int bank, int count)
 QByteArray tSimMeter::Identification() const
 {
     switch (FModel) {
-    case 503: return "KESTROM ORBITEL 7718 B / USB,503\r\n";
-    case 504: return "KESTROM ZENTA-MONITOR,504\r\n";
-    case 508: return "KESTROM ZENTA-SPOT 2 USB,508\r\n";
-    default: return "KESTROM ORBITEL 7718 C / USB,502\r\n";
+    case 503:
+        return "KESTROM ORBITEL 7718 B / USB,503\r\n";
+    case 504:
+        return "KESTROM ZENTA-MONITOR,504\r\n";
+    case 508:
+        return "KESTROM ZENTA-SPOT 2 USB,508\r\n";
+    default:
+        return "KESTROM ORBITEL 7718 C / USB,502\r\n";
     }
 }
 
@@ -181,11 +202,16 @@ QByteArray tSimMeter::Version() const
 QByteArray tSimMeter::SetUnitCommand(const QByteArray& arg)
 {
     uint8_t unit;
-    if (arg == "LX") unit = UnitLux;
-    else if (arg == "FC") unit = UnitFootcandle;
-    else if (arg == "CD_M2" || arg == "CD/M2") unit = UnitCandela;
-    else if (arg == "FL") unit = UnitFootlambert;
-    else return Err();
+    if (arg == "LX")
+        unit = UnitLux;
+    else if (arg == "FC")
+        unit = UnitFootcandle;
+    else if (arg == "CD_M2" || arg == "CD/M2")
+        unit = UnitCandela;
+    else if (arg == "FL")
+        unit = UnitFootlambert;
+    else
+        return Err();
     // An illuminance meter cannot show luminance and the other way round.
     if (!UnitAllowed(unit)) return Err();
     FUnit = unit;
@@ -270,8 +296,10 @@ QByteArray tSimMeter::Answer(const QByteArray& line)
     }
     if (head == "UNIT:PHOT" || head == "UNIT:PHO") return SetUnitCommand(arg);
     if (head == "SENSE:PHOTRANGE:AUTO" || head == "RANGE:AUTO") {
-        if (arg == "ON") FRange = 0;
-        else if (arg != "OFF") return Err();
+        if (arg == "ON")
+            FRange = 0;
+        else if (arg != "OFF")
+            return Err();
         return Ack();
     }
     if (head == "RANGE") return SetRangeCommand(arg);

@@ -33,9 +33,15 @@ timespec Now()
     return t;
 }
 
-int64_t ToNs(const timespec& t) { return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec; }
+int64_t ToNs(const timespec& t)
+{
+    return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
 
-timespec FromNs(int64_t ns) { return timespec{time_t(ns / 1000000000), long(ns % 1000000000)}; }
+timespec FromNs(int64_t ns)
+{
+    return timespec{time_t(ns / 1000000000), long(ns % 1000000000)};
+}
 
 void SetRaw(int fd)
 {
@@ -54,7 +60,8 @@ int64_t SendPaced(int fd, const QByteArray& reply, int64_t start)
     for (int i = 0; i < reply.size(); ++i) {
         due = start + (int64_t(i) + 1) * BitsPerChar * 1000000000 / Baud;
         const timespec at = FromNs(due);
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) == EINTR) {}
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) == EINTR) {
+        }
         // Nobody reading and the queue full: the byte is lost, as on a real line.
         if (write(fd, reply.constData() + i, 1) < 0 && errno != EAGAIN) return due;
     }

@@ -17,15 +17,24 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("model");
         QTest::newRow("unset") << QString() << "serial" << 0;
-        QTest::newRow("auto") << "auto" << "serial" << 0;
-        QTest::newRow("port path") << "/dev/ttyUSB1" << "serial" << 0;
-        QTest::newRow("sim") << "sim" << "sim" << 502;
-        QTest::newRow("sim:502") << "sim:502" << "sim" << 502;
-        QTest::newRow("sim:503") << "sim:503" << "sim" << 503;
-        QTest::newRow("sim:504") << "sim:504" << "sim" << 504;
-        QTest::newRow("sim:508") << "sim:508" << "sim" << 508;
-        QTest::newRow("unknown model") << "sim:509" << "none" << 0;
-        QTest::newRow("empty model") << "sim:" << "none" << 0;
+        QTest::newRow("auto") << "auto"
+                              << "serial" << 0;
+        QTest::newRow("port path") << "/dev/ttyUSB1"
+                                   << "serial" << 0;
+        QTest::newRow("sim") << "sim"
+                             << "sim" << 502;
+        QTest::newRow("sim:502") << "sim:502"
+                                 << "sim" << 502;
+        QTest::newRow("sim:503") << "sim:503"
+                                 << "sim" << 503;
+        QTest::newRow("sim:504") << "sim:504"
+                                 << "sim" << 504;
+        QTest::newRow("sim:508") << "sim:508"
+                                 << "sim" << 508;
+        QTest::newRow("unknown model") << "sim:509"
+                                       << "none" << 0;
+        QTest::newRow("empty model") << "sim:"
+                                     << "none" << 0;
     }
     void selection()
     {

@@ -131,8 +131,8 @@ private slots:
                                << 520.0f;
         QTest::newRow("hundreds") << 1999 << 2 << int(UnitLux) << QByteArray("1999 E2 LX")
                                   << 199900.0f;
-        QTest::newRow("thousandths") << 7 << -3 << int(UnitFootlambert) << QByteArray("7 E-3 FL")
-                                     << 0.007f;
+        QTest::newRow("thousandths")
+            << 7 << -3 << int(UnitFootlambert) << QByteArray("7 E-3 FL") << 0.007f;
         QTest::newRow("zero") << 0 << -2 << int(UnitCandela) << QByteArray("0 E-2 CD/M2") << 0.0f;
     }
     void readingTexts()
@@ -234,12 +234,24 @@ private slots:
         QTest::addColumn<int>("model");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<bool>("accepted");
-        const QList<QByteArray> acks = {
-            "*RST",    "UNIT:PHOT LX",  "UNIT:PHO FC ", "SENSE:PHOTRANGE:AUTO ON",
-            "RANGE 3", "RANGE:AUTO ON", "KEY 1",        "KEY 0",
-            "MEM:CLE", "mem:free?",     "mem:dat?",     "VER?",
-            "*IDN?",   "RMS?",          "?",            "MEASURE:PHOT?"};
-        for (const QByteArray& line : acks) QTest::newRow(line.constData()) << 502 << line << true;
+        const QList<QByteArray> acks = {"*RST",
+                                        "UNIT:PHOT LX",
+                                        "UNIT:PHO FC ",
+                                        "SENSE:PHOTRANGE:AUTO ON",
+                                        "RANGE 3",
+                                        "RANGE:AUTO ON",
+                                        "KEY 1",
+                                        "KEY 0",
+                                        "MEM:CLE",
+                                        "mem:free?",
+                                        "mem:dat?",
+                                        "VER?",
+                                        "*IDN?",
+                                        "RMS?",
+                                        "?",
+                                        "MEASURE:PHOT?"};
+        for (const QByteArray& line : acks)
+            QTest::newRow(line.constData()) << 502 << line << true;
         QTest::newRow("bank on the spot meter") << 508 << QByteArray("MEM:CLE 9") << true;
         QTest::newRow("fifth range of the B") << 503 << QByteArray("RANGE 5") << true;
         QTest::newRow("unknown") << 502 << QByteArray("FOO?") << false;
@@ -363,7 +375,8 @@ private slots:
 
         // The whole memory: every bank in order.
         int total = 0;
-        for (int bank = 0; bank < 10; ++bank) total += int(rig.Sim().Bank(bank).size());
+        for (int bank = 0; bank < 10; ++bank)
+            total += int(rig.Sim().Bank(bank).size());
         rig.Meter.ReadMemory(readings, count, NoBank);
         QCOMPARE(count, total);
 
@@ -373,7 +386,8 @@ private slots:
         QVERIFY(!has);
         QVERIFY(!rig.Sim().Bank(0).empty()); // the other banks stay
         QVERIFY(rig.Meter.ClearMemory(NoBank));
-        for (int bank = 0; bank < 10; ++bank) QVERIFY(rig.Sim().Bank(bank).empty());
+        for (int bank = 0; bank < 10; ++bank)
+            QVERIFY(rig.Sim().Bank(bank).empty());
     }
 };
 
