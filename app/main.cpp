@@ -1,10 +1,14 @@
-// Quirrel2: entry point.
-#include "app/minimalwindow.h"
+// Quirrel2: entry point. The language and the message lookup come first, then the splash,
+// then the main window, which connects the meter at its first showing.
+#include "app/splash.h"
 #include "common/clock.h"
+#include "i18n/language.h"
+#include "i18n/msgmanager.h"
 #include "meter/ftdi.h"
+#include "ui/mainform.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QPointer>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -18,7 +22,26 @@ int main(int argc, char* argv[])
                      qPrintable(selection));
         return 2;
     }
-    tMinimalWindow window(*ftdi, RealClock());
-    window.show();
-    return app.exec();
+
+    ReadLanguageIndex();
+    CreateMsgManager();
+
+    QPointer<tSplash> splash = new tSplash;
+    splash->show();
+    app.processEvents();
+
+    int result = 0;
+    {
+        TForm1 form(*ftdi, RealClock());
+        form.SetSplashCloser([splash] {
+            if (splash) splash->CloseSoon();
+        });
+        form.show();
+        result = app.exec();
+
+        WriteLanguageIndex();
+        FreeMsgManager();
+    }
+    delete splash; // only when the window never asked for it
+    return result;
 }
