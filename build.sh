@@ -78,7 +78,7 @@ fuzz)
     cmake --build build-fuzz -j "$JOBS" --target fuzzers
     seconds=${FUZZ_SECONDS:-60}
     for f in build-fuzz/fuzz/fuzz_*; do
-        [ -x "$f" ] || continue
+        [ -f "$f" ] && [ -x "$f" ] || continue
         name=$(basename "$f")
         mkdir -p "fuzz-corpus/$name"
         seeds=()
@@ -89,6 +89,10 @@ fuzz)
     done ;;
 bench)
     deps; configure_build build
-    for b in build/bench/bench_*; do [ -x "$b" ] && { echo "== $(basename "$b")"; "$b"; }; done ;;
+    for b in build/bench/bench_*; do
+        [ -f "$b" ] && [ -x "$b" ] || continue
+        echo "== $(basename "$b")"
+        "$b"
+    done ;;
 *) sed -n '2,12p' "$0"; exit 2 ;;
 esac
