@@ -90,10 +90,12 @@ struct tFormRig {
     QComboBox* mbCombo() const { return Find<QComboBox>("mbCombo"); }
 
     void Press(const char* name) const { ButtonNamed(name)->click(); }
-    // A click on an item of a radio group, as the user makes it.
+    // A click on an item of a radio group, as the user makes it: on its round mark (a
+    // radio button takes clicks only on its mark and its text).
     static void Pick(TRadioGroup* group, int item)
     {
-        QTest::mouseClick(group->ItemButton(item), Qt::LeftButton);
+        QAbstractButton* button = group->ItemButton(item);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
     // The user picks an item from a drop-down list's popup.
     static void Choose(QComboBox* combo, int item)
