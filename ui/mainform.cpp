@@ -82,6 +82,18 @@ QString ShownLines(QString text)
     return text;
 }
 
+// A radio group with its caption on the frame line, so that the small ones still have room
+// for their items. (A style sheet does not pass the window's font on, so it names it.)
+TRadioGroup* Framed(TRadioGroup* group)
+{
+    group->setStyleSheet(QStringLiteral(
+        "TRadioGroup, QRadioButton { font-family: Arial; font-size: 11px; }"
+        "TRadioGroup { border: 1px solid rgb(150,150,150); margin-top: 6px; padding-top: 2px; }"
+        "TRadioGroup::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 7px; padding: 0px 2px; background-color: rgb(192,192,192); }"));
+    return group;
+}
+
 template <class T> T* Named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -178,20 +190,20 @@ void TForm1::CreateStartPage(QWidget* page)
     ConfigBtn = Button(page, "ConfigBtn", QStringLiteral("AutoConfig"), QRect(328, 184, 113, 33),
                        13, QStringLiteral("Werkseinstellungen setzen"));
 
-    DeviceGrp = Named(new TRadioGroup(QStringLiteral(" Gerät wählen "),
+    DeviceGrp = Framed(Named(new TRadioGroup(QStringLiteral(" Gerät wählen "),
                                       {QStringLiteral("ORBITEL 7718 C / USB"),
                                        QStringLiteral("ORBITEL 7718 B / USB"),
                                        QStringLiteral("ZENTA-Monitor"),
                                        QStringLiteral("ZENTA-SPOT 2 USB")},
                                       page),
-                      "DeviceGrp");
+                      "DeviceGrp"));
     DeviceGrp->setGeometry(328, 264, 185, 89);
     DeviceGrp->SetItemIndex(0);
-    LangGrp = Named(new TRadioGroup(QStringLiteral(" Sprache wählen "),
+    LangGrp = Framed(Named(new TRadioGroup(QStringLiteral(" Sprache wählen "),
                                     {QStringLiteral("Deutsch"), QStringLiteral("English"),
                                      QStringLiteral("Französisch"), QStringLiteral("Spanisch")},
                                     page),
-                    "LangGrp");
+                    "LangGrp"));
     LangGrp->setGeometry(544, 264, 185, 89);
 }
 
@@ -229,10 +241,10 @@ void TForm1::CreateMeasuringPage(QWidget* page)
                   QRect(23, 224, 177, 33));
     setupBtn = Button(page, "setupBtn", QStringLiteral("Einstellungen"), QRect(23, 288, 177, 33));
 
-    RadioGroup1 = Named(new TRadioGroup(QString(),
+    RadioGroup1 = Framed(Named(new TRadioGroup(QString(),
                                         {QStringLiteral("Liste"), QStringLiteral("Grafik")},
                                         page, 2),
-                        "RadioGroup1");
+                        "RadioGroup1"));
     RadioGroup1->setGeometry(20, 326, 185, 37);
     RadioGroup1->SetItemIndex(0);
 
@@ -253,7 +265,9 @@ void TForm1::CreateTablePage(QWidget* page)
     QPalette palette = ValTable->palette();
     palette.setColor(QPalette::Base, kSilver);
     ValTable->setPalette(palette);
-    ValTable->setModel(new QStandardItemModel(0, 2, ValTable));
+    auto* cells = new QStandardItemModel(0, 2, ValTable);
+    cells->setHorizontalHeaderLabels({QString(), QString()});
+    ValTable->setModel(cells);
     ValTable->verticalHeader()->hide();
     ValTable->verticalHeader()->setDefaultSectionSize(22);
     ValTable->setColumnWidth(0, 40);
@@ -282,6 +296,8 @@ void TForm1::CreateChartPage(QWidget* page)
     chart->addSeries(ChartSeries);
     IndexAxis = new QValueAxis(chart);
     IndexAxis->setLabelFormat(QStringLiteral("%d"));
+    IndexAxis->setRange(0, 10);
+    IndexAxis->setTickCount(6);
     ValueAxis = new QValueAxis(chart);
     ValueAxis->setRange(0, 100);
     ValueAxis->setTitleText(AxisTitle(0, 0));
@@ -299,10 +315,10 @@ void TForm1::CreateChartPage(QWidget* page)
     Chart->setBackgroundBrush(kSilver);
 
     DelChartBtn = Button(page, "DelChartBtn", QStringLiteral("löschen"), QRect(64, 328, 121, 33));
-    ScaleGrp = Named(new TRadioGroup(QStringLiteral(" Skalierung "),
+    ScaleGrp = Framed(Named(new TRadioGroup(QStringLiteral(" Skalierung "),
                                      {QStringLiteral("0..max"), QStringLiteral("min..max")}, page,
                                      2),
-                     "ScaleGrp");
+                     "ScaleGrp"));
     ScaleGrp->setGeometry(336, 328, 185, 33);
     ScaleGrp->SetItemIndex(0);
 }
