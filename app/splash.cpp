@@ -16,8 +16,10 @@ QPixmap Framed(const QImage& picture)
     QPixmap pixmap(size + QSize(2, 2));
     pixmap.fill(QColor(64, 64, 64));
     QPainter painter(&pixmap);
-    if (picture.isNull()) painter.fillRect(QRect(QPoint(1, 1), size), Qt::white);
-    else painter.drawImage(1, 1, picture);
+    if (picture.isNull())
+        painter.fillRect(QRect(QPoint(1, 1), size), Qt::white);
+    else
+        painter.drawImage(1, 1, picture);
     return pixmap;
 }
 

@@ -22,8 +22,8 @@
 namespace {
 
 struct tRun {
-    double Created;  // main window created, ms from start
-    double Ready;    // splash gone, main window shown and waiting, ms from start
+    double Created; // main window created, ms from start
+    double Ready;   // splash gone, main window shown and waiting, ms from start
 };
 
 tRun StartOnce(const QString& selection)
@@ -59,7 +59,8 @@ tRun StartOnce(const QString& selection)
 void Report(const char* name, const QString& selection, int runs)
 {
     std::vector<tRun> results;
-    for (int i = 0; i < runs; ++i) results.push_back(StartOnce(selection));
+    for (int i = 0; i < runs; ++i)
+        results.push_back(StartOnce(selection));
     std::sort(results.begin(), results.end(),
               [](const tRun& a, const tRun& b) { return a.Ready < b.Ready; });
     const tRun& median = results[results.size() / 2];

@@ -190,20 +190,21 @@ void TForm1::CreateStartPage(QWidget* page)
     ConfigBtn = Button(page, "ConfigBtn", QStringLiteral("AutoConfig"), QRect(328, 184, 113, 33),
                        13, QStringLiteral("Werkseinstellungen setzen"));
 
-    DeviceGrp = Framed(Named(new TRadioGroup(QStringLiteral(" Gerät wählen "),
-                                      {QStringLiteral("ORBITEL 7718 C / USB"),
-                                       QStringLiteral("ORBITEL 7718 B / USB"),
-                                       QStringLiteral("ZENTA-Monitor"),
-                                       QStringLiteral("ZENTA-SPOT 2 USB")},
-                                      page),
-                      "DeviceGrp"));
+    DeviceGrp = Framed(
+        Named(new TRadioGroup(QStringLiteral(" Gerät wählen "),
+                              {QStringLiteral("ORBITEL 7718 C / USB"),
+                               QStringLiteral("ORBITEL 7718 B / USB"),
+                               QStringLiteral("ZENTA-Monitor"), QStringLiteral("ZENTA-SPOT 2 USB")},
+                              page),
+              "DeviceGrp"));
     DeviceGrp->setGeometry(328, 264, 185, 89);
     DeviceGrp->SetItemIndex(0);
-    LangGrp = Framed(Named(new TRadioGroup(QStringLiteral(" Sprache wählen "),
-                                    {QStringLiteral("Deutsch"), QStringLiteral("English"),
-                                     QStringLiteral("Französisch"), QStringLiteral("Spanisch")},
-                                    page),
-                    "LangGrp"));
+    LangGrp =
+        Framed(Named(new TRadioGroup(QStringLiteral(" Sprache wählen "),
+                                     {QStringLiteral("Deutsch"), QStringLiteral("English"),
+                                      QStringLiteral("Französisch"), QStringLiteral("Spanisch")},
+                                     page),
+                     "LangGrp"));
     LangGrp->setGeometry(544, 264, 185, 89);
 }
 
@@ -237,14 +238,13 @@ void TForm1::CreateMeasuringPage(QWidget* page)
     Label2->setGeometry(0, 112, 193, 44);
 
     mBtn = Button(page, "mBtn", QStringLiteral("Meßwert anzeigen"), QRect(23, 176, 177, 33));
-    cbtn = Button(page, "cbtn", QStringLiteral("kontinuierlich messen ein"),
-                  QRect(23, 224, 177, 33));
+    cbtn =
+        Button(page, "cbtn", QStringLiteral("kontinuierlich messen ein"), QRect(23, 224, 177, 33));
     setupBtn = Button(page, "setupBtn", QStringLiteral("Einstellungen"), QRect(23, 288, 177, 33));
 
-    RadioGroup1 = Framed(Named(new TRadioGroup(QString(),
-                                        {QStringLiteral("Liste"), QStringLiteral("Grafik")},
-                                        page, 2),
-                        "RadioGroup1"));
+    RadioGroup1 = Framed(Named(
+        new TRadioGroup(QString(), {QStringLiteral("Liste"), QStringLiteral("Grafik")}, page, 2),
+        "RadioGroup1"));
     RadioGroup1->setGeometry(20, 326, 185, 37);
     RadioGroup1->SetItemIndex(0);
 
@@ -315,10 +315,10 @@ void TForm1::CreateChartPage(QWidget* page)
     Chart->setBackgroundBrush(kSilver);
 
     DelChartBtn = Button(page, "DelChartBtn", QStringLiteral("löschen"), QRect(64, 328, 121, 33));
-    ScaleGrp = Framed(Named(new TRadioGroup(QStringLiteral(" Skalierung "),
-                                     {QStringLiteral("0..max"), QStringLiteral("min..max")}, page,
-                                     2),
-                     "ScaleGrp"));
+    ScaleGrp = Framed(
+        Named(new TRadioGroup(QStringLiteral(" Skalierung "),
+                              {QStringLiteral("0..max"), QStringLiteral("min..max")}, page, 2),
+              "ScaleGrp"));
     ScaleGrp->setGeometry(336, 328, 185, 33);
     ScaleGrp->SetItemIndex(0);
 }

@@ -107,7 +107,8 @@ struct tFormRig {
     static QStringList Items(const QComboBox* combo)
     {
         QStringList items;
-        for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
         return items;
     }
 };

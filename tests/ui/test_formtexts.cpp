@@ -29,7 +29,8 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
 QByteArray FormsText(const QStringList& lines)
 {
     QByteArray bytes;
-    for (const QString& line : lines) bytes += EncodeCp1252(line) + "\r\n";
+    for (const QString& line : lines)
+        bytes += EncodeCp1252(line) + "\r\n";
     return bytes;
 }
 
@@ -163,8 +164,8 @@ private slots:
         QCOMPARE(rig.ButtonNamed("ConfigBtn")->toolTip(), QStringLiteral("Réglages d'usine"));
         QCOMPARE(rig.DeviceGrp()->title(), QStringLiteral(" Appareil "));
         QCOMPARE(rig.DeviceGrp()->ItemIndex(), 2);
-        QCOMPARE(rig.LangGrp()->Items(), (QStringList{"Allemand", "English", "Französisch",
-                                                       "Spanisch"}));
+        QCOMPARE(rig.LangGrp()->Items(),
+                 (QStringList{"Allemand", "English", "Französisch", "Spanisch"}));
         QCOMPARE(rig.LangGrp()->ItemIndex(), 2);
         QCOMPARE(rig.qCombo()->itemText(1), QStringLiteral("pied-bougie"));
         QVERIFY(MsgManager->FileName().endsWith(QLatin1String("QRXLANG.LMF")));

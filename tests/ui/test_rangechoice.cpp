@@ -39,11 +39,14 @@ private slots:
             << QStringList{"Auto", "  0.1.. 199.9 lx", "  1  .. 1999 lx", " 10  .. 19900 lx",
                            "100  .. 199900 lx"}
             << 0 << false << 1;
-        QTest::newRow("ORBITEL 7718 B / USB")
-            << 1
-            << QStringList{"Auto", "  0.01.. 19.9 lx", "  0.1 .. 199 lx", "  1   .. 1999 lx",
-                           " 10   .. 19900 lx", "100   ..199900 lx"}
-            << 0 << false << 1;
+        QTest::newRow("ORBITEL 7718 B / USB") << 1
+                                              << QStringList{"Auto",
+                                                             "  0.01.. 19.9 lx",
+                                                             "  0.1 .. 199 lx",
+                                                             "  1   .. 1999 lx",
+                                                             " 10   .. 19900 lx",
+                                                             "100   ..199900 lx"}
+                                              << 0 << false << 1;
         QTest::newRow("ZENTA-Monitor")
             << 2
             << QStringList{"Auto", "  0.01.. 19.9  cd/m²", "  0.1 .. 199   cd/m²",
@@ -97,29 +100,35 @@ private slots:
                                                " 1   .. 1999  fc", "10   .. 19990 fc"}
                                 << 1 << QByteArray("UNIT:PHO FC ");
         QTest::newRow("503 lx") << QByteArray("503") << 0
-                                << QStringList{"Auto", "  0.01.. 19.99 lx", "  0.1 .. 199.9 lx",
-                                               "  1   .. 1999  lx", " 10   .. 19900 lx",
+                                << QStringList{"Auto",
+                                               "  0.01.. 19.99 lx",
+                                               "  0.1 .. 199.9 lx",
+                                               "  1   .. 1999  lx",
+                                               " 10   .. 19900 lx",
                                                "100   ..199000 lx"}
                                 << 0 << QByteArray("UNIT:PHO LX");
         QTest::newRow("503 fc") << QByteArray("503") << 1
-                                << QStringList{"Auto", " 0.001.. 1.999 fc", " 0.01 .. 19.99 fc",
-                                               " 0.1  .. 199.9 fc", " 1    .. 1999  fc",
+                                << QStringList{"Auto",
+                                               " 0.001.. 1.999 fc",
+                                               " 0.01 .. 19.99 fc",
+                                               " 0.1  .. 199.9 fc",
+                                               " 1    .. 1999  fc",
                                                "10    ..19990  fc"}
                                 << 1 << QByteArray("UNIT:PHO FC ");
-        QTest::newRow("504 cd/m2") << QByteArray("504") << 0
-                                   << QStringList{"Auto", "  0.01.. 19.99 cd/m²",
-                                                  "  0.1 .. 199.9 cd/m²", "  1   .. 1999  cd/m²",
-                                                  " 10   .. 19990 cd/m²"}
-                                   << 2 << QByteArray("UNIT:PHO CD_M2");
+        QTest::newRow("504 cd/m2")
+            << QByteArray("504") << 0
+            << QStringList{"Auto", "  0.01.. 19.99 cd/m²", "  0.1 .. 199.9 cd/m²",
+                           "  1   .. 1999  cd/m²", " 10   .. 19990 cd/m²"}
+            << 2 << QByteArray("UNIT:PHO CD_M2");
         QTest::newRow("504 fL") << QByteArray("504") << 1
                                 << QStringList{"Auto", "  0.001.. 1.999 fL", "  0.01 .. 19.99 fL",
                                                "  0.1  .. 199.9 fL", "  1    .. 1999  fL"}
                                 << 3 << QByteArray("UNIT:PHO FL");
-        QTest::newRow("508 cd/m2") << QByteArray("508") << 0
-                                   << QStringList{"Auto", "  0.01.. 99.99 cd/m²",
-                                                  "  0.1 .. 999.9 cd/m²", "  1   .. 9999  cd/m²",
-                                                  " 10   .. 99990 cd/m²"}
-                                   << 2 << QByteArray("UNIT:PHO CD_M2");
+        QTest::newRow("508 cd/m2")
+            << QByteArray("508") << 0
+            << QStringList{"Auto", "  0.01.. 99.99 cd/m²", "  0.1 .. 999.9 cd/m²",
+                           "  1   .. 9999  cd/m²", " 10   .. 99990 cd/m²"}
+            << 2 << QByteArray("UNIT:PHO CD_M2");
         QTest::newRow("508 fL") << QByteArray("508") << 1
                                 << QStringList{"Auto", "  0.001.. 9.999 fL", "  0.01 .. 99.99 fL",
                                                "  0.1  .. 999.9 fL", "  1    .. 9999  fL"}
@@ -192,10 +201,10 @@ private slots:
         QTest::newRow("Auto is range 0") << QByteArray("502") << 0 << 0 << QByteArray("RANGE 0");
         QTest::newRow("range 1") << QByteArray("502") << 1 << 1 << QByteArray("RANGE 1");
         QTest::newRow("range 4") << QByteArray("504") << 0 << 4 << QByteArray("RANGE 4");
-        QTest::newRow("sixth item, lx") << QByteArray("503") << 0 << 5
-                                        << QByteArray("RANGE:AUTO ON");
-        QTest::newRow("sixth item, fc") << QByteArray("503") << 1 << 5
-                                        << QByteArray("RANGE:AUTO ON");
+        QTest::newRow("sixth item, lx")
+            << QByteArray("503") << 0 << 5 << QByteArray("RANGE:AUTO ON");
+        QTest::newRow("sixth item, fc")
+            << QByteArray("503") << 1 << 5 << QByteArray("RANGE:AUTO ON");
     }
     void rangeChoiceSends()
     {

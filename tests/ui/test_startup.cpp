@@ -17,15 +17,19 @@ Lines Construction(bool spotMeter)
 {
     Lines lines{"*IDN?"};
     if (!spotMeter) lines << "UNIT:PHOT LX";
-    return lines << "SENSE:PHOTRANGE:AUTO ON" << "SENSE:PHOTRANGE:AUTO ON" << "MEASURE:PHOT?"
-                 << "*IDN?" << "VER?";
+    return lines << "SENSE:PHOTRANGE:AUTO ON"
+                 << "SENSE:PHOTRANGE:AUTO ON"
+                 << "MEASURE:PHOT?"
+                 << "*IDN?"
+                 << "VER?";
 }
 
 Pauses ConstructionPauses(bool spotMeter)
 {
     Pauses pauses{500, 100};
     if (!spotMeter) pauses.push_back(100);
-    for (uint32_t p : {50, 100, 50, 100, 50, 100, 100, 50, 100}) pauses.push_back(p);
+    for (uint32_t p : {50, 100, 50, 100, 50, 100, 100, 50, 100})
+        pauses.push_back(p);
     return pauses;
 }
 
@@ -89,7 +93,8 @@ private slots:
         Append(pauses, {100, 500});
         Append(pauses, ConstructionPauses(spotMeter));
         pauses.push_back(750);
-        for (int i = 0; i < 3; ++i) Append(pauses, kVersionPauses);
+        for (int i = 0; i < 3; ++i)
+            Append(pauses, kVersionPauses);
         QCOMPARE(rig.Clock.Pauses, pauses);
         QCOMPARE(rig.SplashCloses, 1);
         QCOMPARE(rig.Ftdi.OpenHandle, -1); // the converter is closed between operations
@@ -111,8 +116,11 @@ private slots:
         QTest::newRow("502") << QByteArray("502") << 0 << kDesignRanges << true << false << 1
                              << version.arg(502);
         QTest::newRow("503") << QByteArray("503") << 1
-                             << QStringList{"Auto", "  0.01.. 19.9 lx", "  0.1 .. 199 lx",
-                                            "  1   .. 1999 lx", " 10   .. 19900 lx",
+                             << QStringList{"Auto",
+                                            "  0.01.. 19.9 lx",
+                                            "  0.1 .. 199 lx",
+                                            "  1   .. 1999 lx",
+                                            " 10   .. 19900 lx",
                                             "100   ..199900 lx"}
                              << true << false << 1 << version.arg(503);
         QTest::newRow("504") << QByteArray("504") << 2
@@ -123,10 +131,10 @@ private slots:
                              << QStringList{"Auto", "  0.01.. 99.99 cd/m²", "  0.1 .. 999.9 cd/m²",
                                             "  1   .. 9999  cd/m²", " 10   .. 99990 cd/m²"}
                              << false << true << 4 << version.arg(508);
-        QTest::newRow("no meter") << QByteArray("none") << -1 << kDesignRanges << true << false
-                                  << 1 << QString();
-        QTest::newRow("unknown model") << QByteArray("777") << -1 << kDesignRanges << true
-                                       << false << 1 << version.arg(777);
+        QTest::newRow("no meter") << QByteArray("none") << -1 << kDesignRanges << true << false << 1
+                                  << QString();
+        QTest::newRow("unknown model")
+            << QByteArray("777") << -1 << kDesignRanges << true << false << 1 << version.arg(777);
     }
     void autoConfigShows()
     {
@@ -177,8 +185,8 @@ private slots:
         QCOMPARE(tFormRig::Items(rig.mbCombo()), measuring);
         QVERIFY(!rig.ButtonNamed("tbBtn")->isHidden());
         QCOMPARE(rig.Form->CurrentDevicePicture(), Picture(2));
-        QCOMPARE(rig.Clock.Pauses.size(), size_t(1 + 1 + ConstructionPauses(false).size() + 1 +
-                                                  2 * kVersionPauses.size()));
+        QCOMPARE(rig.Clock.Pauses.size(),
+                 size_t(1 + 1 + ConstructionPauses(false).size() + 1 + 2 * kVersionPauses.size()));
     }
 
     void autoConfigAfterTheMeterIsGone()
