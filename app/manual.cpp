@@ -14,21 +14,30 @@ QString ManualSection(int deviceItem)
 {
     switch (deviceItem) {
     case 0:
-    case 1: return QStringLiteral("ORBITEL");
-    case 2: return QStringLiteral("ZENTAMON");
-    case 3: return QStringLiteral("ZENTASPOT");
-    default: return QString();
+    case 1:
+        return QStringLiteral("ORBITEL");
+    case 2:
+        return QStringLiteral("ZENTAMON");
+    case 3:
+        return QStringLiteral("ZENTASPOT");
+    default:
+        return QString();
     }
 }
 
 QString ManualKey(int languageIndex)
 {
     switch (languageIndex) {
-    case 0: return QStringLiteral("GER");
-    case 1: return QStringLiteral("ENG");
-    case 2: return QStringLiteral("FRA");
-    case 3: return QStringLiteral("ESP");
-    default: return QString();
+    case 0:
+        return QStringLiteral("GER");
+    case 1:
+        return QStringLiteral("ENG");
+    case 2:
+        return QStringLiteral("FRA");
+    case 3:
+        return QStringLiteral("ESP");
+    default:
+        return QString();
     }
 }
 
@@ -52,17 +61,19 @@ tManualResult OpenManual(int deviceItem, int languageIndex, const tOpenDocument&
     // The desktop here says nothing about a missing document, so the program does.
     if (!QFileInfo::exists(path)) return tManualResult::NoDocument;
     const QUrl url = QUrl::fromLocalFile(QDir::cleanPath(path));
-    if (open) open(url);
-    else QDesktopServices::openUrl(url);
+    if (open)
+        open(url);
+    else
+        QDesktopServices::openUrl(url);
     return tManualResult::Opened;
 }
 
 QString NoManualText()
 {
     const QString def = QString::fromUtf8("Keine Anleitung für dieses Gerät gefunden");
-    return MsgManager ? MsgManager->ReadMsg(QStringLiteral("general"), QStringLiteral("manMsg"),
-                                            def)
-                      : def;
+    return MsgManager
+               ? MsgManager->ReadMsg(QStringLiteral("general"), QStringLiteral("manMsg"), def)
+               : def;
 }
 
 void ShowManual(int deviceItem, int languageIndex, const tOpenDocument& open)

@@ -20,9 +20,9 @@ int ReadOut(tMeter& meter, uint32_t bank, const tStoredReadingsSink& sink)
 
 QString Message(const char* key, const QString& def)
 {
-    return MsgManager ? MsgManager->ReadMsg(QStringLiteral("general"), QString::fromLatin1(key),
-                                            def)
-                      : def;
+    return MsgManager
+               ? MsgManager->ReadMsg(QStringLiteral("general"), QString::fromLatin1(key), def)
+               : def;
 }
 
 } // namespace
@@ -59,8 +59,7 @@ bool ClearMeterMemory(tMeter& meter, int modelIndex)
 
 QString MemoryReadText(int count)
 {
-    return QString::number(count) +
-           Message("readMsg", QStringLiteral("Werte ausgelesen"));
+    return QString::number(count) + Message("readMsg", QStringLiteral("Werte ausgelesen"));
 }
 
 QString MemoryEmptyText()

@@ -32,11 +32,16 @@ qint64 WriteAll(QIODevice& device, const QByteArray& bytes)
 QString SavedUnitName(uint8_t unitCode)
 {
     switch (unitCode) {
-    case UnitLux: return QStringLiteral("lx");
-    case UnitFootcandle: return QStringLiteral("fC");
-    case UnitCandela: return QStringLiteral("cd/m\u00b2");
-    case UnitFootlambert: return QStringLiteral("fL");
-    default: return QString();
+    case UnitLux:
+        return QStringLiteral("lx");
+    case UnitFootcandle:
+        return QStringLiteral("fC");
+    case UnitCandela:
+        return QStringLiteral("cd/m\u00b2");
+    case UnitFootlambert:
+        return QStringLiteral("fL");
+    default:
+        return QString();
     }
 }
 
@@ -129,9 +134,9 @@ QString SDlg(QWidget* parent)
 QString SaveErrorText()
 {
     const QString def = QStringLiteral("Die Liste konnte nicht gespeichert werden");
-    return MsgManager ? MsgManager->ReadMsg(QStringLiteral("general"), QStringLiteral("saveErrMsg"),
-                                            def)
-                      : def;
+    return MsgManager
+               ? MsgManager->ReadMsg(QStringLiteral("general"), QStringLiteral("saveErrMsg"), def)
+               : def;
 }
 
 bool SaveListWithDialog(QWidget* parent, const std::vector<tSavedReading>& readings,

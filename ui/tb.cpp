@@ -108,9 +108,9 @@ TtbForm::TtbForm(QWidget* parent)
     Label1->setFont(big);
     Label1->setGeometry(8, 56, kPanelWidth - 16, 40);
 
-    colGrp = new TRadioGroup(QStringLiteral("mode"),
-                             {QStringLiteral("0 %"), QStringLiteral("50 %"), QStringLiteral("100 %")},
-                             Panel6);
+    colGrp = new TRadioGroup(
+        QStringLiteral("mode"),
+        {QStringLiteral("0 %"), QStringLiteral("50 %"), QStringLiteral("100 %")}, Panel6);
     colGrp->setObjectName(QStringLiteral("colGrp"));
     colGrp->setGeometry(8, 104, 241, 81);
     colGrp->SetItemIndex(1);

@@ -95,12 +95,18 @@ void TestManual::names_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
-    QTest::newRow("0") << 0 << "ORBITEL" << "GER";
-    QTest::newRow("1") << 1 << "ORBITEL" << "ENG";
-    QTest::newRow("2") << 2 << "ZENTAMON" << "FRA";
-    QTest::newRow("3") << 3 << "ZENTASPOT" << "ESP";
-    QTest::newRow("none") << -1 << "" << "";
-    QTest::newRow("past the end") << 4 << "" << "";
+    QTest::newRow("0") << 0 << "ORBITEL"
+                       << "GER";
+    QTest::newRow("1") << 1 << "ORBITEL"
+                       << "ENG";
+    QTest::newRow("2") << 2 << "ZENTAMON"
+                       << "FRA";
+    QTest::newRow("3") << 3 << "ZENTASPOT"
+                       << "ESP";
+    QTest::newRow("none") << -1 << ""
+                          << "";
+    QTest::newRow("past the end") << 4 << ""
+                                  << "";
 }
 
 void TestManual::names()
@@ -150,8 +156,10 @@ void TestManual::unusableTable_data()
 void TestManual::unusableTable()
 {
     QFETCH(QByteArray, bytes);
-    if (bytes == "<none>") QVERIFY(QFile::remove(FFolder->filePath(QStringLiteral("QRX.INI"))));
-    else WriteTable(bytes);
+    if (bytes == "<none>")
+        QVERIFY(QFile::remove(FFolder->filePath(QStringLiteral("QRX.INI"))));
+    else
+        WriteTable(bytes);
     QCOMPARE(ManualPath(0, 0), QString());
 }
 

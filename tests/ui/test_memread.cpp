@@ -59,14 +59,16 @@ QByteArrayList Records(int count, const QByteArray& unit = "LX")
 QByteArrayList Lines(std::initializer_list<const char*> lines)
 {
     QByteArrayList out;
-    for (const char* l : lines) out << QByteArray(l);
+    for (const char* l : lines)
+        out << QByteArray(l);
     return out;
 }
 
 QByteArrayList BankQueries()
 {
     QByteArrayList out;
-    for (int n = 0; n < 10; ++n) out << "mem:free? " + QByteArray::number(n);
+    for (int n = 0; n < 10; ++n)
+        out << "mem:free? " + QByteArray::number(n);
     return out;
 }
 
@@ -117,8 +119,8 @@ void TestMemRead::banksTwoAndSeven()
     rig.Banks[7] = Records(2, "FL");
 
     QCOMPARE(ReadMeterMemory(*rig.Meter, 3, rig.Sink()), 5);
-    QCOMPARE(rig.Ftdi.Lines, BankQueries() + Lines({"mem:free? 2", "mem:dat? 2", "mem:free? 7",
-                                                    "mem:dat? 7"}));
+    QCOMPARE(rig.Ftdi.Lines,
+             BankQueries() + Lines({"mem:free? 2", "mem:dat? 2", "mem:free? 7", "mem:dat? 7"}));
     QCOMPARE(rig.ReadOuts, QList<QStringList>({{"1 2", "2 2", "3 2"}, {"1 3", "2 3"}}));
 }
 
@@ -164,16 +166,16 @@ void TestMemRead::clearing_data()
     QTest::addColumn<bool>("cleared");
 
     QByteArrayList allBanks;
-    for (int n = 0; n < 10; ++n) allBanks << "MEM:CLE " + QByteArray::number(n);
+    for (int n = 0; n < 10; ++n)
+        allBanks << "MEM:CLE " + QByteArray::number(n);
 
     QTest::newRow("ten banks") << QByteArray("508") << 3 << -2 << allBanks << true;
     QTest::newRow("bank 4 fails") << QByteArray("508") << 3 << 4 << allBanks.mid(0, 5) << false;
     QTest::newRow("bank 0 fails") << QByteArray("508") << 3 << 0 << allBanks.mid(0, 1) << false;
     QTest::newRow("one memory") << QByteArray("502") << 0 << -2 << Lines({"MEM:CLE"}) << true;
-    QTest::newRow("one memory fails") << QByteArray("503") << 1 << -1 << Lines({"MEM:CLE"})
-                                      << false;
-    QTest::newRow("no model found") << QByteArray("999") << -1 << -2 << Lines({"MEM:CLE"})
-                                    << true;
+    QTest::newRow("one memory fails")
+        << QByteArray("503") << 1 << -1 << Lines({"MEM:CLE"}) << false;
+    QTest::newRow("no model found") << QByteArray("999") << -1 << -2 << Lines({"MEM:CLE"}) << true;
 }
 
 void TestMemRead::clearing()

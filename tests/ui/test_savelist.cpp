@@ -83,20 +83,20 @@ void TestSaveList::line_data()
     QTest::addColumn<QChar>("point");
     QTest::addColumn<QByteArray>("bytes");
 
-    QTest::newRow("lux, decimal comma") << 123.456f << 0 << At(14, 5, 9) << QChar(u',')
-                                        << QByteArray("123,46;lx;14:05:09\r\n");
-    QTest::newRow("lux, C locale") << 123.456f << 0 << At(14, 5, 9) << QChar(u'.')
-                                   << QByteArray("123.46;lx;14:05:09\r\n");
-    QTest::newRow("footcandle is fC") << 12.0f << 1 << At(8, 0, 0) << QChar(u',')
-                                      << QByteArray("12,00;fC;08:00:00\r\n");
+    QTest::newRow("lux, decimal comma")
+        << 123.456f << 0 << At(14, 5, 9) << QChar(u',') << QByteArray("123,46;lx;14:05:09\r\n");
+    QTest::newRow("lux, C locale")
+        << 123.456f << 0 << At(14, 5, 9) << QChar(u'.') << QByteArray("123.46;lx;14:05:09\r\n");
+    QTest::newRow("footcandle is fC")
+        << 12.0f << 1 << At(8, 0, 0) << QChar(u',') << QByteArray("12,00;fC;08:00:00\r\n");
     QTest::newRow("cd/m2 with byte B2") << 250.5f << 2 << At(23, 59, 59) << QChar(u',')
                                         << QByteArray("250,50;cd/m\xB2;23:59:59\r\n");
     QTest::newRow("footlambert") << 5.4321f << 3 << At(0, 0, 0) << QChar(u',')
                                  << QByteArray("5,43;fL;00:00:00\r\n");
-    QTest::newRow("failed reading") << -999.0f << 0 << At(9, 7, 3) << QChar(u',')
-                                    << QByteArray("-999,00;lx;09:07:03\r\n");
-    QTest::newRow("overload from memory") << -1.0f << 2 << At(9, 7, 3) << QChar(u'.')
-                                          << QByteArray("-1.00;cd/m\xB2;09:07:03\r\n");
+    QTest::newRow("failed reading")
+        << -999.0f << 0 << At(9, 7, 3) << QChar(u',') << QByteArray("-999,00;lx;09:07:03\r\n");
+    QTest::newRow("overload from memory")
+        << -1.0f << 2 << At(9, 7, 3) << QChar(u'.') << QByteArray("-1.00;cd/m\xB2;09:07:03\r\n");
     QTest::newRow("zero") << 0.0f << 0 << At(12, 30, 0) << QChar(u'.')
                           << QByteArray("0.00;lx;12:30:00\r\n");
     QTest::newRow("seven digits, no grouping") << 1234567.0f << 0 << At(1, 2, 3) << QChar(u',')
@@ -176,8 +176,10 @@ void TestSaveList::refusedTargets()
     QFile::setPermissions(QDir(sub).filePath(QStringLiteral("liste.txt")),
                           QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(Entries(sub), entriesBefore); // no temporary file left behind
-    if (kind == "folder") QVERIFY(QFileInfo(path).isDir());
-    else if (!path.isEmpty()) QCOMPARE(Read(path), before);
+    if (kind == "folder")
+        QVERIFY(QFileInfo(path).isDir());
+    else if (!path.isEmpty())
+        QCOMPARE(Read(path), before);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
 }
 
@@ -276,7 +278,8 @@ void TestSaveList::saveWithDialog()
     });
     QVERIFY(!SaveListWithDialog(nullptr, kTwo, choose));
     QCOMPARE(shown, QStringLiteral("Die Liste konnte nicht gespeichert werden"));
-    QVERIFY(Read(MsgManager->FileName()).contains("saveErrMsg=Die Liste konnte nicht gespeichert werden"));
+    QVERIFY(Read(MsgManager->FileName())
+                .contains("saveErrMsg=Die Liste konnte nicht gespeichert werden"));
 
     FreeMsgManager();
     SetProgramPathForTesting(QString());

@@ -195,8 +195,7 @@ void TestTbForm::poll_data()
 
     const QString point = LocaleDecimalPoint();
     QTest::newRow("0x41: fetched") << QByteArray("RMS 41\r\n") << QByteArray("12345 E-3 CD\r\n")
-                                   << QByteArrayList{"RMS?", "?"}
-                                   << "12" + point + "35 cd/m\u00b2";
+                                   << QByteArrayList{"RMS?", "?"} << "12" + point + "35 cd/m\u00b2";
     QTest::newRow("0x00: nothing new") << QByteArray("RMS 00\r\n") << QByteArray("1 E0 CD\r\n")
                                        << QByteArrayList{"RMS?"} << QString();
     QTest::newRow("0xBF: bit 6 clear") << QByteArray("RMS BF\r\n") << QByteArray("1 E0 CD\r\n")
@@ -244,8 +243,10 @@ void TestTbForm::closingSendsKeyOff()
     QPointer<TtbForm> form = ShowTestPicture(rig.Meter.get());
     rig.Forget();
 
-    if (doubleClick) QTest::mouseDClick(form, Qt::LeftButton, {}, kBackground);
-    else form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    if (doubleClick)
+        QTest::mouseDClick(form, Qt::LeftButton, {}, kBackground);
+    else
+        form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     // The close waits for the next poll.
     QVERIFY(form->IsQuitRequested());
     QVERIFY(form->isVisible());
