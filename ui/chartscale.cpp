@@ -2,6 +2,7 @@
 
 #include "ui/measlist.h"
 
+#include <QChart>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -25,13 +26,13 @@ tAxisRange ChartValueRange(int scaleMode, double min, double max)
     return r;
 }
 
-tChartFeed::tChartFeed(int columns) : FColumns(std::max(columns, 1)) {}
+tChartFeed::tChartFeed(int buckets) : FColumns(std::max(buckets, 1)) {}
 
-void tChartFeed::SetColumns(int columns)
+void tChartFeed::SetBuckets(int buckets)
 {
-    columns = std::max(columns, 1);
-    if (columns == FColumns) return;
-    FColumns = columns;
+    buckets = std::max(buckets, 1);
+    if (buckets == FColumns) return;
+    FColumns = buckets;
     Reset();
 }
 
@@ -51,6 +52,14 @@ void tChartFeed::Sync(const tMeasList& list)
     }
     for (int i = FCount; i < list.Count(); ++i)
         Take(i, list.ValueAt(i));
+}
+
+void tChartFeed::tBucket::Join(const tBucket& next)
+{
+    Last = next.Last;
+    LastV = next.LastV;
+    if (next.MinV < MinV) MinV = next.MinV, MinAt = next.MinAt;
+    if (next.MaxV > MaxV) MaxV = next.MaxV, MaxAt = next.MaxAt;
 }
 
 void tChartFeed::Take(int index, float value)
@@ -73,11 +82,7 @@ void tChartFeed::Take(int index, float value)
         FBuckets.push_back({index, index, index, index, value, value, value, value});
         return;
     }
-    tBucket& k = FBuckets.back();
-    k.Last = index;
-    k.LastV = value;
-    if (value < k.MinV) k.MinV = value, k.MinAt = index;
-    if (value > k.MaxV) k.MaxV = value, k.MaxAt = index;
+    FBuckets.back().Join({index, index, index, index, value, value, value, value});
 }
 
 // Doubles the bucket width by joining neighbours: the same buckets a fresh pass with the
@@ -88,43 +93,69 @@ void tChartFeed::Widen()
     size_t out = 0;
     for (size_t i = 0; i < n; i += 2, ++out) {
         tBucket k = FBuckets[i];
-        if (i + 1 < n) {
-            const tBucket& r = FBuckets[i + 1];
-            k.Last = r.Last;
-            k.LastV = r.LastV;
-            if (r.MinV < k.MinV) k.MinV = r.MinV, k.MinAt = r.MinAt;
-            if (r.MaxV > k.MaxV) k.MaxV = r.MaxV, k.MaxAt = r.MaxAt;
-        }
+        if (i + 1 < n) k.Join(FBuckets[i + 1]);
         FBuckets[out] = k;
     }
     FBuckets.resize(out);
     FWidth *= 2;
 }
 
-QList<QPointF> tChartFeed::Points() const
+QList<QPointF> tChartFeed::Points(int pixelColumns) const
 {
     QList<QPointF> points;
-    points.reserve(qsizetype(FBuckets.size()) * 4);
-    for (const tBucket& k : FBuckets) {
+    points.reserve(qsizetype(std::min(FBuckets.size(), size_t(std::max(pixelColumns, 1)))) * 4);
+    auto put = [&points](const tBucket& k) {
         std::pair<int, float> p[4] = {
             {k.First, k.FirstV}, {k.MinAt, k.MinV}, {k.MaxAt, k.MaxV}, {k.Last, k.LastV}};
         std::sort(std::begin(p), std::end(p),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
         for (int j = 0; j < 4; ++j)
             if (j == 0 || p[j].first != p[j - 1].first)
-                points.append(QPointF(p[j].first, p[j].second));
+                points.append(QPointF(p[j].first, double(p[j].second)));
+    };
+
+    if (pixelColumns <= 0 || FCount <= pixelColumns) {
+        for (const tBucket& k : FBuckets)
+            put(k);
+        return points;
     }
+    // Index i falls into pixel column i * pixelColumns / (FCount - 1), as the axis maps it,
+    // the last index into the last column; a bucket goes with the column of its first
+    // reading, which puts a reading at most one bucket (well below a pixel) off its column.
+    const int64_t span = std::max(FCount - 1, 1);
+    auto column = [&](int index) {
+        return std::min<int64_t>(int64_t(index) * pixelColumns / span, pixelColumns - 1);
+    };
+    tBucket joined = FBuckets.front();
+    int64_t at = column(joined.First);
+    for (size_t i = 1; i < FBuckets.size(); ++i) {
+        const int64_t c = column(FBuckets[i].First);
+        if (c == at) {
+            joined.Join(FBuckets[i]);
+            continue;
+        }
+        put(joined);
+        joined = FBuckets[i];
+        at = c;
+    }
+    put(joined);
     return points;
 }
 
 void UpdateChartSeries(tChartFeed& feed, const tMeasList& list, QLineSeries* series,
-                       QValueAxis* indexAxis, QValueAxis* valueAxis, int scaleMode)
+                       QValueAxis* indexAxis, QValueAxis* valueAxis, int scaleMode,
+                       int pixelColumns)
 {
     feed.Sync(list);
-    series->replace(feed.Points());
+    if (pixelColumns <= 0 && series->chart())
+        pixelColumns = int(series->chart()->plotArea().width());
+    // The chart works out the line's geometry again at every change of the series or of an
+    // axis; emptying the series first makes the axis changes cheap and leaves one full pass.
+    series->clear();
     if (indexAxis) indexAxis->setRange(0, std::max(list.Count() - 1, 1));
     if (valueAxis) {
         const tAxisRange r = ChartValueRange(scaleMode, feed.Min(), feed.Max());
         valueAxis->setRange(r.Min, r.Max);
     }
+    series->replace(feed.Points(pixelColumns));
 }

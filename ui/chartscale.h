@@ -21,19 +21,20 @@ struct tAxisRange {
 // Reversed bounds are swapped; equal bounds are opened to a small positive span.
 tAxisRange ChartValueRange(int scaleMode, double min, double max);
 
-// Follows a reading list for the chart. Readings are gathered into at most `columns`
-// buckets of equal width (a power of two); each bucket gives its first, smallest, largest
-// and last reading as points at their own indices, so every extreme and every jump the
-// full line would show is kept, and the axis range is that of all readings. Up to `columns`
-// readings every reading is a point of its own. A new reading costs the same however long
-// the list is.
+// Follows a reading list for the chart. Readings are gathered into at most `buckets`
+// buckets of equal width (a power of two), each knowing its first, smallest, largest and
+// last reading; a new reading costs the same however long the list is. For drawing, the
+// buckets are joined into pixel columns, and each column gives those four readings as
+// points at their own indices: every extreme and every jump the full line would show is
+// kept, at most four points a column, and the axis range is that of all readings. While
+// there are no more readings than columns, every reading is a point of its own.
 class tChartFeed {
 public:
-    // About twice the chart's plot width in pixels keeps buckets below one pixel column.
-    explicit tChartFeed(int columns = 1024);
+    // Well above any plot width, so that a bucket never spans more than one pixel column.
+    explicit tChartFeed(int buckets = 4096);
 
-    void SetColumns(int columns); // the next Sync starts over
-    int Columns() const { return FColumns; }
+    void SetBuckets(int buckets); // the next Sync starts over
+    int Buckets() const { return FColumns; }
 
     // Takes in the readings added since the last call; starts over when the list was
     // cleared in between.
@@ -45,13 +46,15 @@ public:
     double Max() const { return FCount ? FMax : 0; }
     int BucketWidth() const { return FWidth; }
 
-    // The points to draw, in index order.
-    QList<QPointF> Points() const;
+    // The points to draw, in index order, for a plot `pixelColumns` wide over the indices 0
+    // to Count() - 1; 0 gives the buckets' points without joining them.
+    QList<QPointF> Points(int pixelColumns = 0) const;
 
 private:
     struct tBucket {
         int First, Last, MinAt, MaxAt;
         float FirstV, LastV, MinV, MaxV;
+        void Join(const tBucket& next);
     };
     void Reset();
     void Take(int index, float value);
@@ -65,7 +68,9 @@ private:
     std::vector<tBucket> FBuckets;
 };
 
-// The whole chart update: brings the feed up to date, puts its points into the series in one
-// go, and sets the index axis to the list's length and the value axis by ChartValueRange.
+// The whole chart update: brings the feed up to date, sets the index axis to the list's
+// length and the value axis by ChartValueRange, and puts the feed's points into the series
+// in one go. pixelColumns 0 takes the width of the series' plot area.
 void UpdateChartSeries(tChartFeed& feed, const tMeasList& list, QLineSeries* series,
-                       QValueAxis* indexAxis, QValueAxis* valueAxis, int scaleMode);
+                       QValueAxis* indexAxis, QValueAxis* valueAxis, int scaleMode,
+                       int pixelColumns = 0);

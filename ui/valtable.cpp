@@ -4,6 +4,7 @@
 #include "i18n/msgmanager.h"
 #include "ui/measlist.h"
 
+#include <QTableView>
 #include <QTime>
 
 namespace {
@@ -104,4 +105,10 @@ QVariant tValTableModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags tValTableModel::flags(const QModelIndex& index) const
 {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void AttachValTable(QTableView* view, tValTableModel* model)
+{
+    view->setModel(model);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 }

@@ -6,6 +6,7 @@
 #include <QChar>
 #include <QString>
 
+class QTableView;
 class tMeasList;
 
 // The text of table cell (row, col); row 0 is the header row, row r >= 1 shows entry r - 1.
@@ -43,3 +44,7 @@ private:
     const tMeasList& FList;
     int FDataRows = 1;
 };
+
+// Puts the model under the view, scrolling by pixels: scrolling by rows would make the view
+// add up the heights of all rows for every new one.
+void AttachValTable(QTableView* view, tValTableModel* model);

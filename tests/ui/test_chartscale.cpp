@@ -8,6 +8,7 @@
 #include <QValueAxis>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
 #include <random>
 
 namespace {
@@ -32,12 +33,14 @@ std::vector<float> RandomWalk(int n, unsigned seed)
     return values;
 }
 
-// What a fresh pass over all values gives with buckets of the given width.
-QList<QPointF> ReducedByHand(const std::vector<float>& values, int width)
+// First, smallest, largest and last value of each run of equal column numbers, by hand.
+QList<QPointF> ReducedByHand(const std::vector<float>& values,
+                             const std::function<int64_t(size_t)>& columnOf)
 {
     QList<QPointF> points;
-    for (size_t start = 0; start < values.size(); start += size_t(width)) {
-        const size_t end = std::min(values.size(), start + size_t(width));
+    for (size_t start = 0, end = 0; start < values.size(); start = end) {
+        for (end = start; end < values.size() && columnOf(end) == columnOf(start);)
+            ++end;
         size_t lo = start, hi = start;
         for (size_t i = start; i < end; ++i) {
             if (values[i] < values[lo]) lo = i;
@@ -108,7 +111,7 @@ private slots:
     void reducedCopy_data()
     {
         QTest::addColumn<int>("readings");
-        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("buckets");
         QTest::addColumn<int>("step");
         QTest::newRow("one bucket too many") << 65 << 64 << 1;
         QTest::newRow("a day, one by one") << 172800 << 1024 << 1;
@@ -118,23 +121,75 @@ private slots:
     void reducedCopy()
     {
         QFETCH(int, readings);
-        QFETCH(int, columns);
+        QFETCH(int, buckets);
         QFETCH(int, step);
         const std::vector<float> values = RandomWalk(readings, 7);
         tMeasList list;
-        tChartFeed feed(columns);
+        tChartFeed feed(buckets);
         for (int i = 0; i < readings; i += step) {
             AddValues(list, std::vector<float>(values.begin() + i,
                                                values.begin() + std::min(readings, i + step)));
             feed.Sync(list);
         }
         QCOMPARE(feed.Count(), readings);
-        QVERIFY(feed.BucketWidth() * columns >= readings);
-        QVERIFY(feed.BucketWidth() == 1 || feed.BucketWidth() * columns < 2 * readings);
-        QCOMPARE(feed.Points(), ReducedByHand(values, feed.BucketWidth()));
+        QVERIFY(feed.BucketWidth() * buckets >= readings);
+        QVERIFY(feed.BucketWidth() == 1 || feed.BucketWidth() * buckets < 2 * readings);
+        const int64_t width = feed.BucketWidth();
+        QCOMPARE(feed.Points(),
+                 ReducedByHand(values, [&](size_t i) { return int64_t(i) / width; }));
         QCOMPARE(feed.Max(), double(*std::max_element(values.begin(), values.end())));
         QCOMPARE(feed.Min(), double(*std::min_element(values.begin(), values.end())));
-        QVERIFY(feed.Points().size() <= 4 * columns);
+        QVERIFY(feed.Points().size() <= 4 * buckets);
+    }
+
+    // Where pixel columns and buckets line up, each pixel column gives exactly its first,
+    // smallest, largest and last reading.
+    void pixelColumns()
+    {
+        const int pixels = 256, readings = pixels * 64;
+        const std::vector<float> values = RandomWalk(readings, 11);
+        tMeasList list;
+        AddValues(list, values);
+        tChartFeed feed(4096);
+        feed.Sync(list);
+        QCOMPARE(feed.BucketWidth(), 4);
+        const QList<QPointF> points = feed.Points(pixels);
+        QCOMPARE(points, ReducedByHand(values, [&](size_t i) {
+                     return std::min<int64_t>(int64_t(i) * pixels / (readings - 1), pixels - 1);
+                 }));
+        QVERIFY(points.size() <= 4 * pixels);
+    }
+
+    // Where they do not, a bucket goes with the column of its first reading, so an extreme
+    // may be drawn up to one column plus one bucket away, but none is lost.
+    void pixelColumnsKeepExtremes()
+    {
+        const int pixels = 450, readings = 100003;
+        const std::vector<float> values = RandomWalk(readings, 5);
+        tMeasList list;
+        AddValues(list, values);
+        tChartFeed feed;
+        feed.Sync(list);
+        const QList<QPointF> points = feed.Points(pixels);
+        QVERIFY(points.size() <= 4 * (pixels + 1));
+        for (int i = 1; i < points.size(); ++i)
+            QVERIFY(points[i].x() > points[i - 1].x());
+        for (const QPointF& p : points)
+            QCOMPARE(float(p.y()), values[size_t(p.x())]);
+
+        const int64_t w = feed.BucketWidth();
+        const double perColumn = double(readings - 1) / pixels;
+        for (int c = 0; c < pixels; ++c) {
+            const int64_t from = int64_t(std::ceil(c * perColumn));
+            const int64_t to = std::min<int64_t>(readings, int64_t(std::ceil((c + 1) * perColumn)));
+            const auto [lo, hi] = std::minmax_element(values.begin() + from, values.begin() + to);
+            double drawnLo = 1e30, drawnHi = -1e30;
+            for (const QPointF& p : points)
+                if (p.x() >= from - w - perColumn && p.x() < to + w + perColumn)
+                    drawnLo = std::min(drawnLo, p.y()), drawnHi = std::max(drawnHi, p.y());
+            QVERIFY2(drawnHi >= *hi && drawnLo <= *lo, qPrintable(QString::number(c)));
+        }
+        QCOMPARE(feed.Points(pixels).size(), points.size());
     }
 
     // A list emptied and filled again to the same length is not mistaken for the old one.
@@ -155,14 +210,14 @@ private slots:
         QCOMPARE(feed.Max(), 0.0);
     }
 
-    void newColumnsStartOver()
+    void newBucketCountStartsOver()
     {
         tMeasList list;
         AddValues(list, RandomWalk(100, 3));
         tChartFeed feed(10);
         feed.Sync(list);
         QCOMPARE(feed.BucketWidth(), 16);
-        feed.SetColumns(200);
+        feed.SetBuckets(200);
         feed.Sync(list);
         QCOMPARE(feed.BucketWidth(), 1);
         QCOMPARE(feed.Points().size(), 100);
