@@ -9,6 +9,10 @@
 #include <cmath>
 #include <utility>
 
+namespace {
+constexpr int kDefaultPlotWidth = 512;
+}
+
 tAxisRange ChartValueRange(int scaleMode, double min, double max)
 {
     tAxisRange r;
@@ -149,6 +153,8 @@ void UpdateChartSeries(tChartFeed& feed, const tMeasList& list, QLineSeries* ser
     feed.Sync(list);
     if (pixelColumns <= 0 && series->chart())
         pixelColumns = int(series->chart()->plotArea().width());
+    // A chart not laid out yet has no plot area; its design width is near this.
+    if (pixelColumns <= 0) pixelColumns = kDefaultPlotWidth;
     // The chart works out the line's geometry again at every change of the series or of an
     // axis; emptying the series first makes the axis changes cheap and leaves one full pass.
     series->clear();

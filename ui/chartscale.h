@@ -70,7 +70,8 @@ private:
 
 // The whole chart update: brings the feed up to date, sets the index axis to the list's
 // length and the value axis by ChartValueRange, and puts the feed's points into the series
-// in one go. pixelColumns 0 takes the width of the series' plot area.
+// in one go. pixelColumns 0 takes the width of the series' plot area (512 before the chart
+// is laid out).
 void UpdateChartSeries(tChartFeed& feed, const tMeasList& list, QLineSeries* series,
                        QValueAxis* indexAxis, QValueAxis* valueAxis, int scaleMode,
                        int pixelColumns = 0);
