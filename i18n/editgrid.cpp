@@ -92,6 +92,7 @@ TEditGrid::TEditGrid(QWidget* parent) : QTableWidget(parent)
     setTabKeyNavigation(true);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setSectionsMovable(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -40,6 +40,7 @@ void TTransObj::Reset()
     CaptionEditable = true;
     Component = nullptr;
     ItemIndex = -1;
+    FWindowRow = false;
 }
 
 bool TTransObj::FromWindow(QWidget* window)
@@ -50,6 +51,7 @@ bool TTransObj::FromWindow(QWidget* window)
     Caption = window->windowTitle();
     if (Name.isEmpty() || Caption.isEmpty() || Caption == QLatin1String("-")) return false;
     Component = window;
+    FWindowRow = true;
     return true;
 }
 
@@ -93,7 +95,7 @@ void TTransObj::ApplyToComponent() const
 {
     QWidget* w = Component;
     if (!w) return;
-    if (ItemIndex < 0 && w->isWindow()) {
+    if (FWindowRow) {
         if (w->windowTitle() != Caption) w->setWindowTitle(Caption);
         return;
     }

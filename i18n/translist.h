@@ -31,6 +31,8 @@ private:
     friend class TTransList;
     void Reset();
     bool FromWindow(QWidget* window);
+
+    bool FWindowRow = false; // the row of the window itself
 };
 
 class TTransList {
