@@ -9,7 +9,10 @@
 #include "i18n/language.h"
 #include "i18n/msgmanager.h"
 #include "meter/meter.h"
+#include "ui/chartscale.h"
 #include "ui/devicecatalogue.h"
+#include "ui/measlist.h"
+#include "ui/tb.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -24,8 +27,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QValueAxis>
 
 namespace {
@@ -118,7 +121,10 @@ TForm1::TForm1(tFtdi& ftdi, tClock& clock, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    TtbForm::ForgetMeter(Meter.get());
+}
 
 void TForm1::SetSplashCloser(std::function<void()> closeSplash)
 {
@@ -127,7 +133,7 @@ void TForm1::SetSplashCloser(std::function<void()> closeSplash)
 
 bool TForm1::MeterInUse() const
 {
-    return FReplacingMeter || (Meter && Meter->InExchange());
+    return FReplacingMeter || FMeterWork > 0 || (Meter && Meter->InExchange());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -162,12 +168,30 @@ void TForm1::CreateControls()
     connect(VersBtn, &QPushButton::clicked, this, &TForm1::VersBtnclick);
     connect(InfoBtn, &QPushButton::clicked, this, &TForm1::InfoBtnclick);
     connect(MeaBtn, &QPushButton::clicked, this, &TForm1::MeaBtnclick);
-    connect(QuitBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(QuitBtn, &QPushButton::clicked, this, &TForm1::QuitBtnclick);
     connect(DeviceGrp, &TRadioGroup::Click, this, &TForm1::DeviceGrpClick);
     connect(LangGrp, &TRadioGroup::Click, this, &TForm1::LangGrpClick);
     // Only a choice by the user: lists filled by program send nothing to the meter.
     connect(qCombo, qOverload<int>(&QComboBox::activated), this, &TForm1::qComboChange);
     connect(mbCombo, qOverload<int>(&QComboBox::activated), this, &TForm1::mbComboChange);
+
+    connect(mBtn, &QPushButton::clicked, this, &TForm1::mBtnclick);
+    connect(cbtn, &QPushButton::clicked, this, &TForm1::cbtnclick);
+    connect(setupBtn, &QPushButton::clicked, this, &TForm1::setupBtnclick);
+    connect(RadioGroup1, &TRadioGroup::Click, this, &TForm1::RadioGroup1Click);
+    connect(NBK2, &QStackedWidget::currentChanged, this, &TForm1::NBK2PageChanged);
+    connect(ScaleGrp, &TRadioGroup::Click, this, &TForm1::ScaleGrpClick);
+    connect(DelListBtn, &QPushButton::clicked, this, &TForm1::DelListBtnclick);
+    connect(DelChartBtn, &QPushButton::clicked, this, &TForm1::DelListBtnclick);
+    connect(MemBtn, &QPushButton::clicked, this, &TForm1::MemBtnclick);
+    connect(DelMemBtn, &QPushButton::clicked, this, &TForm1::DelMemBtnclick);
+    connect(SaveListBtn, &QPushButton::clicked, this, &TForm1::SaveListBtnclick);
+    connect(tbBtn, &QPushButton::clicked, this, &TForm1::tbBtnclick);
+    connect(ManualBtn, &QPushButton::clicked, this, &TForm1::ManualBtnclick);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
 
 void TForm1::CreateStartPage(QWidget* page)
@@ -265,14 +289,10 @@ void TForm1::CreateTablePage(QWidget* page)
     QPalette palette = ValTable->palette();
     palette.setColor(QPalette::Base, kSilver);
     ValTable->setPalette(palette);
-    auto* cells = new QStandardItemModel(0, 2, ValTable);
-    cells->setHorizontalHeaderLabels({QString(), QString()});
-    ValTable->setModel(cells);
     ValTable->verticalHeader()->hide();
     ValTable->verticalHeader()->setDefaultSectionSize(22);
-    ValTable->setColumnWidth(0, 40);
-    ValTable->setColumnWidth(1, 137);
     ValTable->setGridStyle(Qt::DotLine);
+    // The cells come with the reading list, at the first showing.
 
     MemBtn = Button(page, "MemBtn", QStringLiteral("Speicher auslesen"), QRect(312, 120, 177, 33));
     DelMemBtn =
@@ -384,19 +404,15 @@ void TForm1::FormShow()
     FReplacingMeter = false;
     ConfigBtnclick();
     VersBtnclick();
+    CreateReadings();
     if (FCloseSplash) FCloseSplash();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // Freeing the meter under a running exchange would pull the converter from under it.
-    if (MeterInUse()) {
-        event->ignore();
-        return;
-    }
-    Meter.reset();
-    DevicePicture = QImage();
-    event->accept();
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    event->setAccepted(canClose);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -411,6 +427,7 @@ void TForm1::ConfigBtnclick()
     Meter->Reset();
     FClock.Sleep(500);
     FReplacingMeter = true;
+    TtbForm::ForgetMeter(Meter.get());
     Meter.reset();
     Meter = std::make_unique<tMeter>(FFtdi, FClock);
     FReplacingMeter = false;
@@ -454,6 +471,7 @@ void TForm1::LangGrpClick()
     TranslateForm(1, FormsLanguageFile(), this, &FClock);
     WriteFormTexts(FormsLanguageFile(), this);
     CreateMsgManager();
+    SetMeasuringControls(); // the forms file holds the caption of a stopped measurement
     update();
 }
 

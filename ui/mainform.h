@@ -3,6 +3,9 @@
 // or a chart), with a bottom bar that switches between them. It owns the meter.
 #pragma once
 
+#include "app/manual.h"
+#include "ui/savelist.h"
+
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
@@ -16,14 +19,19 @@ class QLineSeries;
 class QPushButton;
 class QStackedWidget;
 class QTableView;
+class QTimer;
 class QValueAxis;
 class TDrwWin;
 class TPanel;
 class TRadioGroup;
 class TRoundButton;
+class tChartFeed;
 class tClock;
 class tFtdi;
+class tMeasList;
 class tMeter;
+class tValTableModel;
+struct tStoredReading;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -44,6 +52,34 @@ public:
     // True while a meter operation runs (its exchange lets events in) or the meter is being
     // replaced: nothing may then start another operation or free the meter.
     bool MeterInUse() const;
+
+    // The reading list (none before the first showing) and the measuring state.
+    const tMeasList* CurrentReadings() const { return Readings.get(); }
+    bool IsContinuous() const { return Continuous; }
+    float CurrentFactor() const { return Factor; }
+
+    // The desktop's file dialog and "open" action; tests put their own in place.
+    void SetSaveFileChooser(tChooseFile choose) { FChooseSaveFile = std::move(choose); }
+    void SetDocumentOpener(tOpenDocument open) { FOpenDocument = std::move(open); }
+
+    // Handlers of the measuring page and the bottom bar, run by their controls and timer
+    // (public so that tests can run a timer tick without waiting for it).
+    void mBtnclick();
+    void cbtnclick();
+    void Timer1Timer();
+    void setupBtnclick();
+    void UpdateChart();
+    void ScaleGrpClick();
+    void RadioGroup1Click();
+    void NBK2PageChanged();
+    void DelListBtnclick();
+    void QuitBtnclick();
+    void FormCloseQuery(bool& canClose);
+    void MemBtnclick();
+    void DelMemBtnclick();
+    void SaveListBtnclick();
+    void tbBtnclick();
+    void ManualBtnclick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -74,11 +110,25 @@ private:
     void UpdateRangeCombo();
     void SetAxisTitle();
 
+    // Reading list, table and chart.
+    void CreateReadings();
+    void ShowNewestRow();
+    void ClearReadings(int tableRows);
+    void AppendStored(const tStoredReading* readings, int count);
+    void ShowReadOut();
+    void SetContinuousAxisTitle(uint8_t unitCode);
+    void SetMeasuringControls();
+
     tFtdi& FFtdi;
     tClock& FClock;
     std::function<void()> FCloseSplash;
     bool FShown = false;
     bool FReplacingMeter = false; // no meter object while a new one connects
+    // Set while a handler works with the meter and lets events run between its exchanges.
+    int FMeterWork = 0;
+    int FTimerPeriod = 5000; // ms; 0: no ticks
+    tChooseFile FChooseSaveFile = SDlg;
+    tOpenDocument FOpenDocument;
 
     // Window state.
     float Factor = 1.0f;
@@ -90,6 +140,7 @@ private:
     std::unique_ptr<tMeter> Meter;
     bool MeasBusy = false;
     bool TimerBusy = false;
+    std::unique_ptr<tMeasList> Readings;
     QImage DevicePicture;
     int32_t ModelIndex = 0;
     uint8_t UnitCode = 0;
@@ -114,6 +165,7 @@ private:
     TRadioGroup* RadioGroup1 = nullptr;
     QStackedWidget* NBK2 = nullptr;
     QTableView* ValTable = nullptr;
+    tValTableModel* ValTableModel = nullptr;
     TRoundButton* MemBtn = nullptr;
     TRoundButton* DelMemBtn = nullptr;
     TRoundButton* SaveListBtn = nullptr;
@@ -124,6 +176,8 @@ private:
     QValueAxis* ValueAxis = nullptr;
     TRoundButton* DelChartBtn = nullptr;
     TRadioGroup* ScaleGrp = nullptr;
+    std::unique_ptr<tChartFeed> ChartFeed;
+    QTimer* Timer1 = nullptr;
     TPanel* Panel1 = nullptr;
     QWidget* BarImage = nullptr;
     TRoundButton* InfoBtn = nullptr;
