@@ -94,7 +94,7 @@ public:
     tModalCloser()
     {
         FTimer.setInterval(0);
-        connect(&FTimer, &QTimer::timeout, this, [this] {
+        connect(&FTimer, &QTimer::timeout, this, [] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible()) return;
             dialog->reject();
