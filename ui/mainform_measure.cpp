@@ -59,6 +59,27 @@ bool IsLuminance(uint8_t unitCode)
     return unitCode == UnitCandela || unitCode == UnitFootlambert;
 }
 
+// Ticks at round steps (1, 2 or 5 times a power of ten), at most six of them: evenly divided
+// ticks over a range like 0 to 8 or 0 to 259.6 would carry labels that are not their values.
+void SetRoundTicks(QValueAxis* axis, double minStep)
+{
+    const double span = axis->max() - axis->min();
+    if (!(span > 0)) return;
+    const double unit = std::pow(10.0, std::floor(std::log10(span / 6)));
+    double step = unit * 10;
+    for (double m : {1.0, 2.0, 5.0})
+        if (span / (unit * m) <= 6) {
+            step = unit * m;
+            break;
+        }
+    step = std::max(step, minStep);
+    const int decimals = std::max(0, -int(std::floor(std::log10(step) + 1e-9)));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + u'f');
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -79,6 +100,8 @@ void TForm1::UpdateChart()
 {
     if (!Readings) return;
     UpdateChartSeries(*ChartFeed, *Readings, ChartSeries, IndexAxis, ValueAxis, ScaleMode);
+    SetRoundTicks(IndexAxis, 1);
+    SetRoundTicks(ValueAxis, 0);
     Chart->viewport()->update();
 }
 

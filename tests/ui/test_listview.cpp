@@ -78,6 +78,43 @@ private slots:
         QCOMPARE(rig.Series()->count(), readings.size());
     }
 
+    // Ticks at round steps, so that every label names the value at its tick.
+    void roundTicks_data()
+    {
+        QTest::addColumn<QByteArrayList>("readings");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<double>("indexStep");
+        QTest::addColumn<double>("valueStep");
+        QTest::addColumn<QString>("valueFormat");
+        QTest::newRow("one reading") << QByteArrayList{"100 E0 LX"} << 0 << 1.0 << 20.0 << "%.0f";
+        QTest::newRow("0 to 212") << QByteArrayList{"50 E0 LX", "200 E0 LX"} << 0 << 1.0 << 50.0
+                                  << "%.0f";
+        QTest::newRow("95 to 105") << QByteArrayList{"100 E0 LX"} << 1 << 1.0 << 2.0 << "%.0f";
+        QTest::newRow("0 to 0.53") << QByteArrayList{"5 E-1 LX"} << 0 << 1.0 << 0.1 << "%.1f";
+        QTest::newRow("nine readings")
+            << QByteArrayList(9, "300 E0 LX") << 0 << 2.0 << 100.0 << "%.0f";
+    }
+    void roundTicks()
+    {
+        QFETCH(QByteArrayList, readings);
+        QFETCH(int, scale);
+        QFETCH(double, indexStep);
+        QFETCH(double, valueStep);
+        QFETCH(QString, valueFormat);
+        tMeasureRig rig;
+        tFormRig::Pick(Group(rig, "ScaleGrp"), scale);
+        for (const QByteArray& r : readings)
+            rig.Measure({r});
+        auto* indexAxis = static_cast<QValueAxis*>(rig.Chart()->axes(Qt::Horizontal).first());
+        QCOMPARE(indexAxis->tickType(), QValueAxis::TicksDynamic);
+        QCOMPARE(indexAxis->tickAnchor(), 0.0);
+        QCOMPARE(indexAxis->tickInterval(), indexStep);
+        QCOMPARE(rig.ValueAxis()->tickType(), QValueAxis::TicksDynamic);
+        QCOMPARE(rig.ValueAxis()->tickAnchor(), 0.0);
+        QVERIFY(qFuzzyCompare(rig.ValueAxis()->tickInterval(), valueStep));
+        QCOMPARE(rig.ValueAxis()->labelFormat(), valueFormat);
+    }
+
     // Only zeros in "0..max": the axis keeps a span.
     void zerosKeepASpan()
     {
