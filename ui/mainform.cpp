@@ -471,7 +471,8 @@ void TForm1::LangGrpClick()
     TranslateForm(1, FormsLanguageFile(), this, &FClock);
     WriteFormTexts(FormsLanguageFile(), this);
     CreateMsgManager();
-    SetMeasuringControls(); // the forms file holds the caption of a stopped measurement
+    // The forms file holds the caption of a stopped measurement.
+    if (Continuous) SetMeasuringControls();
     update();
 }
 

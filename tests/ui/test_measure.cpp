@@ -6,6 +6,7 @@
 #include "ui/mdlg.h"
 #include "ui/widgets.h"
 
+#include <QFile>
 #include <QtTest>
 
 namespace {
@@ -20,6 +21,13 @@ tModalAnswers::tAnswer DiscardOrAppend(int item)
         form->mGrp->SetItemIndex(item);
         form->OkBtn->click();
     };
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
 const QString kRunning = QStringLiteral("kontinuierlich messen aus");
@@ -316,6 +324,25 @@ private slots:
         lux.Press("cbtn");
         QCOMPARE(lux.ValueAxis()->titleText(), QStringLiteral("Beleuchtungsstärke [lx]"));
         QCOMPARE(lux.Answers.Unanswered, 0);
+    }
+
+    // Switching the language while measuring keeps the running caption.
+    void languageSwitchWhileMeasuring()
+    {
+        tMeasureRig rig;
+        rig.Replies = {Phot("1 E0 LX")};
+        rig.Press("cbtn");
+        rig.Press("InfoBtn");
+        WriteFile(rig.FormsFile(QStringLiteral(".LCE")),
+                  "[TForm1]\r\ncbtn=start continuous measuring\r\n");
+        WriteFile(rig.FormsFile(QStringLiteral(".LME")),
+                  "[general]\r\nmeamsg1=stop continuous measuring\r\n");
+        tFormRig::Pick(rig.LangGrp(), 1);
+        QCOMPARE(LanguageIndex, 1);
+        QCOMPARE(rig.ButtonNamed("cbtn")->text(), QStringLiteral("stop continuous measuring"));
+        QVERIFY(!rig.ButtonNamed("mBtn")->isEnabled());
+        rig.Press("cbtn");
+        QCOMPARE(rig.ButtonNamed("cbtn")->text(), kStopped); // no entry: the German default
     }
 
     // A meter that goes away while measuring: ticks list nothing, the readings stay.
