@@ -62,8 +62,8 @@ public:
     void SetSaveFileChooser(tChooseFile choose) { FChooseSaveFile = std::move(choose); }
     void SetDocumentOpener(tOpenDocument open) { FOpenDocument = std::move(open); }
 
-    // Handlers of the measuring page and the bottom bar, run by their controls and timer
-    // (public so that tests can run a timer tick without waiting for it).
+    // Handlers of the measuring page, the bottom bar and "Anleitung", run by their controls
+    // and the timer (public so that tests can run a timer tick without waiting for it).
     void mBtnclick();
     void cbtnclick();
     void Timer1Timer();
