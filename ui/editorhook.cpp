@@ -1,10 +1,15 @@
 #include "ui/editorhook.h"
 
+#include "i18n/formeditor.h"
+#include "i18n/language.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
-std::function<void(QWidget* form)> OpenFormEditorHook;
+std::function<void(QWidget* form)> OpenFormEditorHook = [](QWidget* form) {
+    OpenFormEditor(form, FormsLanguageFile(), FormsLanguageFile());
+};
 
 namespace {
 

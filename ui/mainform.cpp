@@ -114,10 +114,20 @@ TRoundButton* Button(QWidget* parent, const char* name, const QString& caption, 
 
 } // namespace
 
+namespace {
+QStringList ComboItems(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    return items;
+}
+} // namespace
+
 TForm1::TForm1(tFtdi& ftdi, tClock& clock, QWidget* parent)
     : QWidget(parent), FFtdi(ftdi), FClock(clock)
 {
     CreateControls();
+    WatchHotKeys();
     FormCreate();
 }
 
@@ -468,7 +478,12 @@ void TForm1::LangGrpClick()
     const int index = LangGrp->ItemIndex();
     if (index < 0) return;
     LanguageIndex = index;
+    // The range lists are the same in every language: the file's range items (written
+    // from whatever list was shown then) must not replace the list of the chosen model.
+    const QStringList ranges = ComboItems(mbCombo);
     TranslateForm(1, FormsLanguageFile(), this, &FClock);
+    for (int i = 0; i < ranges.size() && i < mbCombo->count(); ++i)
+        mbCombo->setItemText(i, ranges[i]);
     WriteFormTexts(FormsLanguageFile(), this);
     CreateMsgManager();
     // The forms file holds the caption of a stopped measurement.

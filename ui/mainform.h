@@ -81,6 +81,13 @@ public:
     void tbBtnclick();
     void ManualBtnclick();
 
+    // The hot keys, on key release anywhere in the window: Ctrl+F2 the form editor,
+    // Ctrl+Shift+F2 the message editor (then the messages are read anew), Alt+F4 close.
+    // True when the key was one of them.
+    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    // The two editors; tests put their own in place.
+    void SetEditorOpeners(std::function<void()> formEditor, std::function<void()> msgEditor);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +95,7 @@ protected:
 
 private:
     void CreateControls();
+    void WatchHotKeys();
     void CreateStartPage(QWidget* page);
     void CreateMeasuringPage(QWidget* page);
     void CreateTablePage(QWidget* page);
@@ -119,6 +127,7 @@ private:
     void SetContinuousAxisTitle(uint8_t unitCode);
     void SetMeasuringControls();
 
+    std::function<void()> FOpenFormEditor, FOpenMsgEditor;
     tFtdi& FFtdi;
     tClock& FClock;
     std::function<void()> FCloseSplash;
