@@ -6,24 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "filebytes.h"
+
 #include <QtTest>
 
-namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TestLanguage : public QObject {
     Q_OBJECT
