@@ -16,6 +16,8 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "answerbox.h"
+
 #include <QtTest>
 #include <functional>
 
@@ -54,23 +56,6 @@ QByteArray ReadAll(const QString& path)
 QStringList Entries(const QString& path)
 {
     return DecodeCp1252(ReadAll(path)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
-// Answers the next question box from inside its own event loop.
-void AnswerNextBox(const QString& caption, int triesLeft = 100)
-{
-    QTimer::singleShot(0, [caption, triesLeft] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (box && box->isVisible() && !qobject_cast<TTranslatorSimpleDlg*>(box)) {
-            for (QPushButton* b : box->findChildren<QPushButton*>())
-                if (b->text() == caption) return b->click();
-            QFAIL("no such button");
-        } else if (triesLeft > 0) {
-            AnswerNextBox(caption, triesLeft - 1);
-        } else {
-            QFAIL("no question came up");
-        }
-    });
 }
 
 QString Cell(TTranslatorSimpleDlg& editor, int row, int column)
@@ -231,11 +216,11 @@ private slots:
         editor.TabSet->setCurrentIndex(TTranslatorSimpleDlg::kHintTab);
         Type(editor, kSaveRow, QStringLiteral("Save the list"));
 
-        AnswerNextBox(QStringLiteral("&Nein"));
+        AnswerNextBox<TTranslatorSimpleDlg>(QStringLiteral("&Nein"));
         editor.AbortBtn->click();
         QCOMPARE(finished.count(), 0);
 
-        AnswerNextBox(QStringLiteral("&Ja"));
+        AnswerNextBox<TTranslatorSimpleDlg>(QStringLiteral("&Ja"));
         editor.AbortBtn->click();
         QCOMPARE(finished.count(), 1);
         QCOMPARE(editor.result(), int(QDialog::Rejected));
@@ -350,7 +335,7 @@ private slots:
         QVERIFY(cell);
         cell->setText(QStringLiteral("Interval"));
         QSignalSpy finished(&editor, &QDialog::finished);
-        AnswerNextBox(QStringLiteral("&Ja"));
+        AnswerNextBox<TTranslatorSimpleDlg>(QStringLiteral("&Ja"));
         QTest::keyClick(cell, Qt::Key_Escape);
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(editor.DestList()->Items(kLabelRow)->Caption, QStringLiteral("Interval"));

@@ -17,6 +17,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "answerbox.h"
+
 #include <QtTest>
 
 namespace {
@@ -38,23 +40,6 @@ void WriteAll(const QString& path, const QString& text)
 QStringList Entries(const QString& path)
 {
     return DecodeCp1252(ReadAll(path)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
-// Answers the next question box from inside its own event loop.
-void AnswerNextBox(const QString& caption, int triesLeft = 100)
-{
-    QTimer::singleShot(0, [caption, triesLeft] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (box && box->isVisible() && !qobject_cast<TTrnsmsgForm*>(box)) {
-            for (QPushButton* b : box->findChildren<QPushButton*>())
-                if (b->text() == caption) return b->click();
-            QFAIL("no such button");
-        } else if (triesLeft > 0) {
-            AnswerNextBox(caption, triesLeft - 1);
-        } else {
-            QFAIL("no question came up");
-        }
-    });
 }
 
 const QString kOrigin = QStringLiteral("[general]\r\n"
@@ -192,10 +177,10 @@ private slots:
             if (how == QLatin1String("esc")) QTest::keyClick(editor.AbortBtn, Qt::Key_Escape);
             if (how == QLatin1String("close")) editor.close();
         };
-        AnswerNextBox(QStringLiteral("Abbrechen"));
+        AnswerNextBox<TTrnsmsgForm>(QStringLiteral("Abbrechen"));
         closeIt();
         QVERIFY(editor.isVisible());
-        AnswerNextBox(QStringLiteral("&Ja"));
+        AnswerNextBox<TTrnsmsgForm>(QStringLiteral("&Ja"));
         closeIt();
         QVERIFY(!editor.isVisible());
         QCOMPARE(editor.result(), int(QDialog::Rejected));
