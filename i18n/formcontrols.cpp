@@ -3,7 +3,6 @@
 #include "i18n/formcontrols.h"
 
 #include <QAbstractItemModel>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,26 +40,6 @@ void CollectControls(QWidget* parent, QList<QPointer<QWidget>>& out)
         if (IsOwnName(w->objectName())) out << w;
         if (!HasOwnParts(w)) CollectControls(w, out);
     }
-}
-
-// The radio group's item texts changed in place, on the item buttons themselves: replacing
-// its item list would rebuild the buttons, and a pass may run from inside a click on one of
-// them (the language group translates itself). Only when the buttons cannot be matched to
-// the items does the list go in as a whole, which keeps the chosen index as well.
-void SetRadioGroupItems(QWidget* group, const QStringList& old, const QStringList& items)
-{
-    const auto* buttons = group->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
-    bool inPlace = buttons && buttons->buttons().size() == old.size();
-    for (int i = 0; inPlace && i < old.size(); ++i) {
-        const QAbstractButton* b = buttons->button(i);
-        inPlace = b && b->text() == old[i];
-    }
-    if (!inPlace) {
-        group->setProperty("items", items);
-        return;
-    }
-    for (int i = 0; i < items.size(); ++i)
-        if (items[i] != old[i]) buttons->button(i)->setText(items[i]);
 }
 
 } // namespace
@@ -201,5 +180,6 @@ void SetItems(QWidget* w, tKind kind, const QStringList& old, const QStringList&
             break;
         }
     }
-    if (kind == tKind::RadioGroup && items != old) SetRadioGroupItems(w, old, items);
+    // The group relabels its item buttons in place and keeps its choice.
+    if (kind == tKind::RadioGroup && items != old) w->setProperty("items", items);
 }

@@ -57,7 +57,7 @@ tMeter::tMeter(tFtdi& ftdi, tClock& clock) : FFtdi(ftdi), FClock(clock)
     CloseChannel();
 
     QString version;
-    VersionText(version);
+    GetVersionText(version);
 }
 
 tMeter::~tMeter()
@@ -140,7 +140,7 @@ bool tMeter::Reset()
     return ok;
 }
 
-void tMeter::VersionText(QString& text)
+void tMeter::GetVersionText(QString& text)
 {
     if (!OpenChannel()) return;
     QString reply;
@@ -150,16 +150,11 @@ void tMeter::VersionText(QString& text)
     CloseChannel();
 }
 
-void tMeter::GetVersionText(QString& text)
-{
-    VersionText(text);
-}
-
 int tMeter::Identify()
 {
     if (Nested()) return -1;
     QString text;
-    VersionText(text);
+    GetVersionText(text);
     // The first code found wins here, over the whole version text.
     static const char16_t* const codes[] = {u"502", u"503", u"504", u"508"};
     for (int i = 0; i < 4; ++i) {

@@ -64,7 +64,6 @@ public:
 
 private:
     float ReadValue(const QString& command, uint16_t wait, int wordPos, uint8_t& unitCode);
-    void VersionText(QString& text);
     bool Nested() const { return FEventDepth > 0; }
     FT_STATUS ConfigureLine();
 

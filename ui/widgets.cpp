@@ -38,9 +38,14 @@ QStringList TRadioGroup::Items() const
 
 void TRadioGroup::SetItems(const QStringList& items)
 {
-    for (QAbstractButton* b : FButtons) delete b;
-    FButtons.clear();
+    // Existing item buttons are kept and only relabelled: new texts may be set from inside a
+    // click on one of them (the language group translates itself).
+    while (FButtons.size() > items.size()) delete FButtons.takeLast();
     for (int i = 0; i < items.size(); ++i) {
+        if (i < FButtons.size()) {
+            FButtons[i]->setText(items[i]);
+            continue;
+        }
         auto* b = new QRadioButton(items[i], this);
         b->setObjectName(QString()); // items are translated through the group, not alone
         FGroup->addButton(b, i);
