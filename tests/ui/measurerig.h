@@ -4,6 +4,7 @@
 
 #include "common/valuetext.h"
 #include "formrig.h"
+#include "memorymeter.h"
 #include "ui/measlist.h"
 #include "ui/settings.h"
 
@@ -83,10 +84,8 @@ inline QString Local(QString text)
     return text.replace(u'.', LocaleDecimalPoint());
 }
 
-struct tMeasureRig : tFormRig {
+struct tMeasureRig : tFormRig, tMemoryMeter {
     std::deque<QByteArray> Replies;  // to "MEASURE:PHOT?", in order; none left: silence
-    QMap<int, QByteArrayList> Banks; // the meter's memory; bank -1: the whole memory
-    int FailClearAt = -2;            // the bank whose clear gets no answer (-1 the whole)
     tModalAnswers Answers;
 
     // Started, on the measuring page, with clean records.
@@ -151,15 +150,8 @@ private:
             Replies.pop_front();
             return reply;
         }
-        const QList<QByteArray> words = line.split(' ');
-        const int bank = words.size() > 1 ? words[1].toInt() : -1;
-        const QByteArray suffix = bank >= 0 ? " " + QByteArray::number(bank) : QByteArray();
-        if (words[0] == "mem:free?")
-            return "FREE" + suffix + (Banks.value(bank).isEmpty() ? " 0,0" : " 1,99") + "\r\n";
-        if (words[0] == "mem:dat?")
-            return "MEM:DAT" + suffix + " " + Banks.value(bank).join(';') + "\r\n";
-        if (words[0] == "MEM:CLE") return bank == FailClearAt ? QByteArray() : "OK\r\n";
-        return "OK\r\n";
+        const QByteArray memory = MemoryReply(line);
+        return memory.isEmpty() && !line.startsWith("MEM:CLE") ? QByteArray("OK\r\n") : memory;
     }
 };
 

@@ -1,5 +1,6 @@
 // Reading and clearing the meter's memory: ten banks for the spot meter, one memory for the
 // others, on a scripted meter.
+#include "memorymeter.h"
 #include "meterrig.h"
 #include "ui/memread.h"
 
@@ -9,9 +10,7 @@
 namespace {
 
 // A meter memory behind the scripted converter.
-struct tMemoryRig : tMeterRig {
-    QMap<int, QByteArrayList> Banks; // bank -1: the whole memory
-    int FailClearAt = -2;            // bank whose clear gets no answer
+struct tMemoryRig : tMeterRig, tMemoryMeter {
     QByteArray SilentAfter;          // the meter stops answering after this line
 
     explicit tMemoryRig(const QByteArray& model)
@@ -20,15 +19,7 @@ struct tMemoryRig : tMeterRig {
         Ftdi.Responder = [this](const QByteArray& line) -> QByteArray {
             if (FSilent) return QByteArray();
             FSilent = !SilentAfter.isEmpty() && line == SilentAfter;
-            const QList<QByteArray> words = line.split(' ');
-            const int bank = words.size() > 1 ? words[1].toInt() : -1;
-            const QByteArray suffix = bank >= 0 ? " " + QByteArray::number(bank) : QByteArray();
-            if (words[0] == "mem:free?")
-                return "FREE" + suffix + (Banks.value(bank).isEmpty() ? " 0,0" : " 1,99") + "\r\n";
-            if (words[0] == "mem:dat?")
-                return "MEM:DAT" + suffix + " " + Banks.value(bank).join(';') + "\r\n";
-            if (words[0] == "MEM:CLE") return bank == FailClearAt ? QByteArray() : "OK\r\n";
-            return QByteArray();
+            return MemoryReply(line);
         };
     }
 
