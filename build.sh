@@ -12,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev qt6-serialport-dev
-          libgl-dev libjpeg-dev clang libclang-rt-14-dev libbenchmark-dev fonts-liberation)
+          libgl-dev libjpeg-dev clang libclang-rt-14-dev libbenchmark-dev fonts-liberation
+          locales)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 deps() {

@@ -1,7 +1,10 @@
 // Word splitting and the tolerant number conversions that read the meter's replies.
 #include "common/textutil.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <clocale>
 
 class TestTextUtil : public QObject {
     Q_OBJECT
@@ -95,9 +98,18 @@ private slots:
     // The user's locale must not change how numbers are read.
     void textToFloatIgnoresLocale()
     {
+        // A German locale of our own, whatever the machine has installed.
+        QTemporaryDir dir;
+        QProcess::execute(QStringLiteral("localedef"),
+                          {"-i", "de_DE", "-f", "UTF-8", dir.filePath("de_DE.UTF-8")});
+        qputenv("LOCPATH", QFile::encodeName(dir.path()));
         const QByteArray old = setlocale(LC_NUMERIC, nullptr);
-        if (!setlocale(LC_NUMERIC, "de_DE.UTF-8")) QSKIP("German locale not installed");
+        const bool german = setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+        qunsetenv("LOCPATH");
+        if (!german) QSKIP("no German locale (localedef or its sources missing)");
+        QCOMPARE(*localeconv()->decimal_point, ',');
         QCOMPARE(TextToFloat(QStringLiteral("1.5")), 1.5);
+        QCOMPARE(TextToFloat(QStringLiteral("1,5")), 1.5);
         setlocale(LC_NUMERIC, old.constData());
     }
 };
